@@ -1,0 +1,1 @@
+-- Help topics: filled in below.

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+class QMdiArea;
+class QWidget;
+
+// Every effect outside the program goes through one of these; each has a real implementation
+// and a scripted one for the tests.
+
+enum class Icona { Nessuna, Informazione, Domanda, Esclamazione, Critico };
+enum class Pulsanti { Ok, OkAnnulla, SiNo, SiNoAnnulla, RiprovaAnnulla, InterrompiRiprovaIgnora };
+enum class Risposta { Ok, Annulla, Si, No, Riprova, Interrompi, Ignora };
+
+struct Messaggio {
+    Icona icona = Icona::Nessuna;
+    Pulsanti pulsanti = Pulsanti::Ok;
+    // The button chosen when the user just presses Enter: the first of the set unless stated.
+    int pulsantePredefinito = 0;
+    QString titolo;
+    QString testo;
+};
+
+class ServizioMessaggi {
+public:
+    virtual ~ServizioMessaggi() = default;
+    virtual Risposta mostra(const Messaggio& messaggio) = 0;
+};
+
+class ServizioCartelle {
+public:
+    virtual ~ServizioCartelle() = default;
+    // The folder chosen, or "" when the user cancels.
+    virtual QString scegliCartella(const QString& titolo) = 0;
+};
+
+// Diskette drives: "A:" and "B:" stand for mount points. Failures raise Errore with the numbers
+// the windows test (68 no drive, 71 no medium, 75 write-protected, 61 full).
+class ServizioUnita {
+public:
+    virtual ~ServizioUnita() = default;
+    // "A:" or "B:" when the path lies on a diskette drive, otherwise "".
+    virtual QString unitaDelPercorso(const QString& percorso) const = 0;
+    virtual QString radice(const QString& unita) const = 0;
+    // The files (not the folders) in the root of the drive's medium.
+    virtual QStringList fileDellaRadice(const QString& unita) = 0;
+    virtual void cancellaFile(const QString& unita, const QString& nomeFile) = 0;
+    virtual qint64 spazioLibero(const QString& unita) = 0;
+};
+
+class ServizioVisualizzatore {
+public:
+    virtual ~ServizioVisualizzatore() = default;
+    // Shows a Windows-1252 text file to the user.
+    virtual void mostraFile(const QString& percorso) = 0;
+};
+
+class ServizioApplicazione {
+public:
+    virtual ~ServizioApplicazione() = default;
+    // The folder of the executable, as the platform gives it (no trailing separator but for a root).
+    virtual QString cartellaProgramma() const = 0;
+    virtual QString nomeEseguibile() const = 0;
+    // major.minor.revision
+    virtual QString versione() const = 0;
+    virtual QDateTime adesso() const = 0;
+    virtual void cursoreAttesa(bool attivo) = 0;
+    virtual void beep() = 0;
+    // Ends the program. A caller returns at once after asking for it.
+    virtual void termina(int codice) = 0;
+};
+
+enum class ModoFinestra { Modale, NelMenu };
+
+class ServizioFinestre {
+public:
+    virtual ~ServizioFinestre() = default;
+    // Takes the window over: a modal one is shown, waited for and deleted; one opened inside
+    // the main window lives until it is closed.
+    virtual void apri(QWidget* finestra, ModoFinestra modo) = 0;
+    // The area of the main window; until it is set, windows open as top-level windows.
+    virtual void impostaArea(QMdiArea* area) = 0;
+};
+
+struct Servizi {
+    ServizioMessaggi& messaggi;
+    ServizioCartelle& cartelle;
+    ServizioUnita& unita;
+    ServizioVisualizzatore& visualizzatore;
+    ServizioApplicazione& applicazione;
+    ServizioFinestre& finestre;
+};
