@@ -10,7 +10,7 @@ FrmMenu::FrmMenu(Contesto& contesto, QWidget* parent)
     : QMainWindow(parent), m_contesto(contesto), m_area(new QMdiArea(this))
 {
     setObjectName(QStringLiteral("FrmMenu"));
-    m_area->setBackground(QColor(0x6b, 0x1d, 0x2a).lighter(320));
+    m_area->setBackground(QColor(0xe9, 0xe4, 0xdc));
     setCentralWidget(m_area);
     resize(1024, 720);
     m_contesto.servizi.finestre.impostaArea(m_area);

@@ -222,7 +222,7 @@ void FinestreQt::apri(QWidget* finestra, ModoFinestra modo)
         m_area->addSubWindow(finestra)->show();
         return;
     }
-    if (modo == ModoFinestra::NelMenu) {
+    if (modo != ModoFinestra::Modale) {
         finestra->show();
         return;
     }

@@ -80,5 +80,5 @@ void frmSpalsh::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
     if (!m_pronto) return;
     m_pronto = false;
-    m_contesto.servizi.finestre.apri(new FrmMenu(m_contesto), ModoFinestra::NelMenu);
+    m_contesto.servizi.finestre.apri(new FrmMenu(m_contesto), ModoFinestra::Principale);
 }

@@ -112,6 +112,7 @@ TEST_F(TestAvvio, FinestraDiAvvioEClicCheApreIlMenu)
         EXPECT_FALSE(avvio.isVisible());
         ASSERT_EQ(finestre.aperture.size(), 1);
         EXPECT_EQ(finestre.aperture.at(0).classe, QStringLiteral("FrmMenu"));
+        EXPECT_EQ(finestre.aperture.at(0).modo, ModoFinestra::Principale);
         auto* menu = qobject_cast<FrmMenu*>(finestre.aperteNelMenu.last().data());
         ASSERT_NE(menu, nullptr);
         EXPECT_EQ(menu->windowTitle(),

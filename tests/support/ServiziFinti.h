@@ -100,7 +100,7 @@ public:
 
     QMap<QString, std::function<void(QWidget*)>> copioni;
     QList<Apertura> aperture;
-    QList<QPointer<QWidget>> aperteNelMenu;
+    QList<QPointer<QWidget>> aperteNelMenu;  // every window that is not modal, the main one too
     QMdiArea* area = nullptr;
 
 private:

@@ -72,7 +72,8 @@ public:
     virtual void termina(int codice) = 0;
 };
 
-enum class ModoFinestra { Modale, NelMenu };
+// Principale: the program's main window, a top-level window of its own.
+enum class ModoFinestra { Modale, NelMenu, Principale };
 
 class ServizioFinestre {
 public:
