@@ -51,6 +51,17 @@ TEST_F(TestDatabase, AperturaRifiutaChiaveErrataFileMancanteEFileEstraneo)
     EXPECT_EQ(numeroErrore([&] { Database::apri(estraneo, md_Globali::PASSWORD_DB); }), 3026);
 }
 
+TEST_F(TestDatabase, AperturaEsclusivaTieneFuoriGliAltri)
+{
+    auto condivisa = Database::apri(fileDatabase(), md_Globali::PASSWORD_DB);
+    auto altra = Database::apri(fileDatabase(), md_Globali::PASSWORD_DB);
+    condivisa.reset();
+    altra.reset();
+
+    auto esclusiva = Database::apri(fileDatabase(), md_Globali::PASSWORD_DB, Database::Apertura::Esclusiva);
+    EXPECT_EQ(numeroErrore([&] { Database::apri(fileDatabase(), md_Globali::PASSWORD_DB); }), 3005);
+}
+
 TEST_F(TestDatabase, CancellazioneDiDomandaConFattureNonToglieNulla)
 {
     Database& db = apriDatabase();
