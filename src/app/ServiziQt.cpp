@@ -230,7 +230,8 @@ void FinestreQt::impostaArea(QMdiArea* area)
 void FinestreQt::apri(QWidget* finestra, ModoFinestra modo)
 {
     finestra->setAttribute(Qt::WA_DeleteOnClose);
-    if (modo == ModoFinestra::NelMenu && m_area) {
+    // The main window holds the area itself and stands on its own.
+    if (modo == ModoFinestra::NelMenu && m_area && !finestra->isAncestorOf(m_area)) {
         m_area->addSubWindow(finestra)->show();
         return;
     }

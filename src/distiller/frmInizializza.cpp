@@ -45,6 +45,7 @@ frmInizializza::frmInizializza(Contesto& contesto, QWidget* parent) : QWidget(pa
         testo->setProperty("tag", QString::fromLatin1(campo.tag));
         testo->setToolTip(QString::fromUtf8(campo.suggerimento));
         testo->setMaxLength(campo.lunghezza);
+        testo->setMinimumWidth(testo->fontMetrics().horizontalAdvance(QLatin1Char('W')) * (campo.lunghezza * 2 / 3 + 2));
         m_lbldati[i]->setBuddy(testo);
         m_txtDISTDati[i] = testo;
         griglia->addWidget(m_lbldati[i], static_cast<int>(i), 0);
@@ -73,7 +74,6 @@ frmInizializza::frmInizializza(Contesto& contesto, QWidget* parent) : QWidget(pa
     }
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
     connect(f1, &QShortcut::activated, this, [this] { CmdDATI_Click(2); });
-    resize(520, 200);
 
     Trappola(m_contesto, QStringLiteral("frmInizializza Form_Load"), [this] { Form_Load(); });
 }
