@@ -1,12 +1,23 @@
 #include "distiller/Distilleria.h"
 
 #include "app/base/Contesto.h"
+#include "rules/ControlliFiscali.h"
+#include "rules/Numeri.h"
 
-int Distilleria::ControllaCampi(const Campi& campi)
+int Distilleria::ControllaCampi(Contesto& contesto, const Campi& campi)
 {
     for (size_t i = 0; i < campi.size(); ++i) {
         if (campi[i].trimmed().isEmpty()) return static_cast<int>(i) + 1;
-        // TODO(issue3): fiscal code / VAT number check of field 1
+        if (i > 0) continue;
+        if (Md_FunzioniGenerali::IsNumeric(campi[0])) {
+            if (!Md_FunzioniGenerali::CheckPartitaIva(campi[0])) return 5;
+            continue;
+        }
+        const auto omocodia = [&contesto] {
+            return contesto.messaggi().mostra({Icona::Informazione, Pulsanti::SiNo, 0, contesto.stato.sTitolo,
+                                               QStringLiteral("Si tratta di un caso di Omocodia ?")}) == Risposta::Si;
+        };
+        if (!Md_FunzioniGenerali::CodFisc(campi[0], omocodia)) return 4;
     }
     return 0;
 }

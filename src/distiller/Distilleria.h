@@ -12,7 +12,8 @@ namespace Distilleria {
 using Campi = std::array<QString, 3>;
 
 // 0 when valid; 1, 2 or 3 for the first blank field; 4 a bad fiscal code, 5 a bad VAT number.
-int ControllaCampi(const Campi& campi);
+// The homonym question of the fiscal-code check is asked through the message service.
+int ControllaCampi(Contesto& contesto, const Campi& campi);
 // Inserts the row, or updates the one stored under the fiscal code as it was loaded; answers
 // the rows changed. A failing statement is raised.
 int Salva(Contesto& contesto, const Campi& campi);

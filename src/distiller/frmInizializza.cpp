@@ -92,9 +92,9 @@ void frmInizializza::mostraDistilleria()
     TxtDISTDati(3)->setText(distilleria.INDI_DIST);
 }
 
-int frmInizializza::ControllaCampi() const
+int frmInizializza::ControllaCampi()
 {
-    return Distilleria::ControllaCampi({TxtDISTDati(1)->text(), TxtDISTDati(2)->text(), TxtDISTDati(3)->text()});
+    return Distilleria::ControllaCampi(m_contesto, {TxtDISTDati(1)->text(), TxtDISTDati(2)->text(), TxtDISTDati(3)->text()});
 }
 
 void frmInizializza::CmdDATI_Click(int indice)

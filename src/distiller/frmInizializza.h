@@ -19,7 +19,7 @@ public:
     // Fields 1 to 3 and buttons 0 ("Salva"), 1 ("Esci"), 2 ("Help").
     QLineEdit* TxtDISTDati(int indice) const { return m_txtDISTDati.at(static_cast<size_t>(indice - 1)); }
     QPushButton* Cmddati(int indice) const { return m_cmddati.at(static_cast<size_t>(indice)); }
-    int ControllaCampi() const;
+    int ControllaCampi();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

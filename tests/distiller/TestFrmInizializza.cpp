@@ -191,3 +191,13 @@ TEST_F(TestFrmInizializza, HelpDalPulsanteEDaF1)
     QTest::keyClick(finestra().TxtDISTDati(2), Qt::Key_F1);
     EXPECT_EQ(chiavi, (QStringList{QStringLiteral("frmInizializza"), QStringLiteral("frmInizializza")}));
 }
+
+TEST_F(TestFrmInizializza, OmocodiaRifiutataRendeIlCodiceNonCorretto)
+{
+    scrivi(QStringLiteral("RSSMRA80A01H5LMU"), QStringLiteral("CANTINA"), QStringLiteral("VIA ROMA"));
+    messaggi.aspetta({Icona::Informazione, Pulsanti::SiNo, 0, TITOLO, QStringLiteral("Si tratta di un caso di Omocodia ?")},
+                     Risposta::No);
+    messaggi.aspetta(avviso(TITOLO, QStringLiteral("Codice fiscale non corretto. ")));
+    salva();
+    EXPECT_EQ(stato.iEsitoControllo, 4);
+}
