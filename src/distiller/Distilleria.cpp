@@ -1,5 +1,6 @@
 #include "distiller/Distilleria.h"
 
+#include "app/CampiFinestra.h"
 #include "app/base/Contesto.h"
 #include "rules/ControlliFiscali.h"
 #include "rules/Numeri.h"
@@ -13,11 +14,7 @@ int Distilleria::ControllaCampi(Contesto& contesto, const Campi& campi)
             if (!Md_FunzioniGenerali::CheckPartitaIva(campi[0])) return 5;
             continue;
         }
-        const auto omocodia = [&contesto] {
-            return contesto.messaggi().mostra({Icona::Informazione, Pulsanti::SiNo, 0, contesto.stato.sTitolo,
-                                               QStringLiteral("Si tratta di un caso di Omocodia ?")}) == Risposta::Si;
-        };
-        if (!Md_FunzioniGenerali::CodFisc(campi[0], omocodia)) return 4;
+        if (!Md_FunzioniGenerali::CodFisc(contesto, campi[0])) return 4;
     }
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "distiller/frmInizializza.h"
 
+#include "app/CampiFinestra.h"
+#include "app/CampoTesto.h"
 #include "app/base/CaricaDistilleria.h"
 #include "app/base/Contesto.h"
 #include "app/base/LogErrori.h"
@@ -40,9 +42,10 @@ frmInizializza::frmInizializza(Contesto& contesto, QWidget* parent) : QWidget(pa
         const Campo& campo = CAMPI[i];
         m_lbldati[i] = new QLabel(QString::fromUtf8(campo.etichetta), cornice);
         m_lbldati[i]->setObjectName(QStringLiteral("Lbldati_%1").arg(i + 1));
-        auto* testo = new QLineEdit(cornice);
+        auto* testo = new CampoTesto(contesto.applicazione(), cornice);
         testo->setObjectName(QStringLiteral("TxtDISTDati_%1").arg(i + 1));
-        testo->setProperty("tag", QString::fromLatin1(campo.tag));
+        testo->setTag(QString::fromLatin1(campo.tag));
+        testo->impostaFiltri({Md_FunzioniGenerali::Keypress_Upper, Md_FunzioniGenerali::Keypress_Testo});
         testo->setToolTip(QString::fromUtf8(campo.suggerimento));
         testo->setMaxLength(campo.lunghezza);
         testo->setMinimumWidth(testo->fontMetrics().horizontalAdvance(QLatin1Char('W')) * (campo.lunghezza * 2 / 3 + 2));
@@ -117,7 +120,7 @@ void frmInizializza::Salva()
     case 1:
     case 2:
     case 3: {
-        QLineEdit* campo = TxtDISTDati(stato.iEsitoControllo);
+        CampoTesto* campo = TxtDISTDati(stato.iEsitoControllo);
         messaggi.mostra({Icona::Informazione, Pulsanti::Ok, 0, QStringLiteral("Salvataggio "),
                          campo->toolTip() + QStringLiteral(" campo obbligatorio. ")});
         campo->setFocus();

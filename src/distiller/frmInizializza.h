@@ -5,7 +5,7 @@
 #include <array>
 
 class QLabel;
-class QLineEdit;
+class CampoTesto;
 class QPushButton;
 struct Contesto;
 
@@ -17,7 +17,7 @@ public:
     explicit frmInizializza(Contesto& contesto, QWidget* parent = nullptr);
 
     // Fields 1 to 3 and buttons 0 ("Salva"), 1 ("Esci"), 2 ("Help").
-    QLineEdit* TxtDISTDati(int indice) const { return m_txtDISTDati.at(static_cast<size_t>(indice - 1)); }
+    CampoTesto* TxtDISTDati(int indice) const { return m_txtDISTDati.at(static_cast<size_t>(indice - 1)); }
     QPushButton* Cmddati(int indice) const { return m_cmddati.at(static_cast<size_t>(indice)); }
     int ControllaCampi();
 
@@ -31,7 +31,7 @@ private:
     void mostraDistilleria();
 
     Contesto& m_contesto;
-    std::array<QLineEdit*, 3> m_txtDISTDati{};
+    std::array<CampoTesto*, 3> m_txtDISTDati{};
     std::array<QLabel*, 3> m_lbldati{};
     std::array<QPushButton*, 3> m_cmddati{};
 };

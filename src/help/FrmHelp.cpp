@@ -1,5 +1,6 @@
 #include "help/FrmHelp.h"
 
+#include "app/CampiFinestra.h"
 #include "app/base/Contesto.h"
 #include "help/Help.h"
 
@@ -25,6 +26,7 @@ FrmHelp::FrmHelp(Contesto& contesto, const QString& vNomeForm, QWidget* parent)
     layout->addWidget(m_txtHElp);
     layout->addWidget(m_cmdHelp, 0, Qt::AlignRight);
     resize(560, 420);
+    Md_FunzioniGenerali::CentraForm(*this, true, nullptr);
 
     m_txtHElp->setPlainText(Help::TestoArgomenti(contesto.db(), m_vNomeForm));
 }

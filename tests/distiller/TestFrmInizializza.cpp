@@ -1,5 +1,6 @@
 #include "AmbienteProva.h"
 
+#include "app/CampoTesto.h"
 #include "app/base/CaricaDistilleria.h"
 #include "app/base/LogErrori.h"
 #include "distiller/frmInizializza.h"
@@ -87,9 +88,9 @@ TEST_F(TestFrmInizializza, CampiDellaFinestra)
     };
     for (int i = 1; i <= 3; ++i) {
         const auto& [testo, tag, suggerimento, lunghezza] = attesi[i - 1];
-        QLineEdit* campo = finestra().TxtDISTDati(i);
+        CampoTesto* campo = finestra().TxtDISTDati(i);
         EXPECT_EQ(campo->text(), testo);
-        EXPECT_EQ(campo->property("tag").toString(), tag);
+        EXPECT_EQ(campo->tag(), tag);
         EXPECT_EQ(campo->toolTip(), suggerimento);
         EXPECT_EQ(campo->maxLength(), lunghezza);
     }
@@ -200,4 +201,14 @@ TEST_F(TestFrmInizializza, OmocodiaRifiutataRendeIlCodiceNonCorretto)
     messaggi.aspetta(avviso(TITOLO, QStringLiteral("Codice fiscale non corretto. ")));
     salva();
     EXPECT_EQ(stato.iEsitoControllo, 4);
+}
+
+TEST_F(TestFrmInizializza, TastiInMaiuscoloSenzaAsterisco)
+{
+    scrivi(QString(), QString(), QString());
+    for (int i = 1; i <= 3; ++i) {
+        SCOPED_TRACE(i);
+        QTest::keyClicks(finestra().TxtDISTDati(i), QStringLiteral("via d'oro*3"));
+        EXPECT_EQ(finestra().TxtDISTDati(i)->text(), QStringLiteral("VIA D'ORO3"));
+    }
 }
