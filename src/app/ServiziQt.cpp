@@ -15,7 +15,9 @@
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QStorageInfo>
 #include <QVBoxLayout>
 
@@ -203,6 +205,16 @@ void ApplicazioneQt::cursoreAttesa(bool attivo)
 void ApplicazioneQt::beep()
 {
     QApplication::beep();
+}
+
+QString ApplicazioneQt::cercaProgramma(const QString& nome) const
+{
+    return QStandardPaths::findExecutable(nome);
+}
+
+bool ApplicazioneQt::avviaProgramma(const QString& percorso)
+{
+    return QProcess::startDetached(percorso, {});
 }
 
 void ApplicazioneQt::termina(int codice)

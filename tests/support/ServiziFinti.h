@@ -70,6 +70,12 @@ public:
     void cursoreAttesa(bool attivo) override { attesa = attivo; }
     void beep() override { ++beep_; }
     void termina(int codice) override { terminazioni << codice; }
+    QString cercaProgramma(const QString& nome) const override { return programmi.value(nome); }
+    bool avviaProgramma(const QString& percorso) override
+    {
+        avviati << percorso;
+        return avvioRiesce;
+    }
 
     bool terminato() const { return !terminazioni.isEmpty(); }
 
@@ -79,6 +85,10 @@ public:
     bool attesa = false;
     int beep_ = 0;
     QList<int> terminazioni;
+    // Programs found on the search path, by name.
+    QMap<QString, QString> programmi;
+    bool avvioRiesce = true;
+    QStringList avviati;
 };
 
 // Records which window opened, how, and with which mode and title; runs the script given for
