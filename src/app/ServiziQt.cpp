@@ -231,7 +231,11 @@ void FinestreQt::apri(QWidget* finestra, ModoFinestra modo)
 {
     finestra->setAttribute(Qt::WA_DeleteOnClose);
     if (modo == ModoFinestra::NelMenu && m_area) {
-        m_area->addSubWindow(finestra)->show();
+        QMdiSubWindow* cornice = m_area->addSubWindow(finestra);
+        cornice->setAttribute(Qt::WA_DeleteOnClose);
+        // A window that closes itself takes its frame in the area with it.
+        QObject::connect(finestra, &QObject::destroyed, cornice, &QMdiSubWindow::close);
+        cornice->show();
         return;
     }
     if (modo != ModoFinestra::Modale) {
