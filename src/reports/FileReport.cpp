@@ -62,6 +62,7 @@ FileReport FileReport::leggi(const QString& percorso)
             if (sezione == QLatin1String("documento")) modello = &report.documento;
             else if (sezione == QLatin1String("intestazione")) modello = &report.intestazione;
             else if (sezione == QLatin1String("piede")) modello = &report.piede;
+            else if (sezione == QLatin1String("stile")) modello = &report.stile;
             else if (sezione == QLatin1String("sottoreport")) report.sottoreport.append(Sottoreport{});
             else if (sezione != QLatin1String("report")) nonValido(percorso, i + 1, QStringLiteral("sezione ") + pulita);
             continue;

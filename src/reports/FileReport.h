@@ -12,6 +12,7 @@
 //   gruppo = COL, COL       formule = NAME, NAME  pagina = A4 verticale|orizzontale
 //   [sottoreport]           nome = ..., sorgente = ..., ordine = ...
 //   [documento] [intestazione] [piede]   HTML templates, to the next section
+//   [stile]                 the style sheet of all three
 class FileReport {
 public:
     struct Sottoreport {
@@ -33,6 +34,7 @@ public:
     QString documento;
     QString intestazione;
     QString piede;
+    QString stile;
 
     bool dichiaraFormula(const QString& nome) const;
 };

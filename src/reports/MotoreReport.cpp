@@ -108,6 +108,7 @@ data riga(const QStringList& colonne, const QStringList& valori, int numero)
     data oggetto{data::type::object};
     for (int i = 0; i < colonne.size(); ++i) oggetto.set(utf8(colonne.at(i)), utf8(valori.at(i)));
     oggetto.set("numero", std::to_string(numero));
+    oggetto.set("pari", numero % 2 == 0 ? data::type::bool_true : data::type::bool_false);
     return oggetto;
 }
 
@@ -226,7 +227,7 @@ std::unique_ptr<ReportImpaginato> MotoreReport::prepara(const ImpostazioniReport
     };
     auto impaginato = std::make_unique<ReportImpaginato>(html, margine(report.intestazione, QStringLiteral("intestazione")),
                                                          margine(report.piede, QStringLiteral("piede")),
-                                                         report.orientamento, std::move(dati));
+                                                         report.orientamento, report.stile, std::move(dati));
     impaginato->titolo = report.titolo;
     annullaSe(avanzamento, 60);
     return impaginato;

@@ -5,6 +5,8 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -23,6 +25,15 @@ QFont carattereBase()
     return carattere;
 }
 
+// The resolution QTextDocument lays text out at when it is given no paint device: laying out
+// for a device of its own would cost several times as much.
+double risoluzioneTesto()
+{
+    if (QCoreApplication::testAttribute(Qt::AA_Use96Dpi)) return 96;
+    const QScreen* schermo = QGuiApplication::primaryScreen();
+    return schermo ? schermo->logicalDotsPerInchY() : 100;
+}
+
 void annullaSe(const AvanzamentoReport& avanzamento, int percentuale)
 {
     if (avanzamento && !avanzamento(percentuale)) {
@@ -33,21 +44,21 @@ void annullaSe(const AvanzamentoReport& avanzamento, int percentuale)
 }  // namespace
 
 ReportImpaginato::ReportImpaginato(const QString& html, Margine intestazione, Margine piede,
-                                   QPageLayout::Orientation orientamento, DatiSorgente dati)
-    : m_riferimento(1, 1, QImage::Format_RGB32),
-      m_intestazione(std::move(intestazione)),
+                                   QPageLayout::Orientation orientamento, QString stile, DatiSorgente dati)
+    : m_intestazione(std::move(intestazione)),
       m_piede(std::move(piede)),
       m_orientamento(orientamento),
+      m_stile(std::move(stile)),
       m_dati(std::move(dati))
 {
-    const int puntiPerMetro = qRound(PuntiPerPollice / 0.0254);
-    m_riferimento.setDotsPerMeterX(puntiPerMetro);
-    m_riferimento.setDotsPerMeterY(puntiPerMetro);
-    m_pagina = layoutPagina().fullRect(QPageLayout::Point).size();
-    const double larghezza = m_pagina.width() - 2 * MargineLaterale;
+    m_unita = risoluzioneTesto() / PuntiPerPollice;
+    m_pagina = layoutPagina().fullRect(QPageLayout::Point).size() * m_unita;
+    m_margineLaterale = MargineLaterale * m_unita;
+    m_margineVerticale = MargineVerticale * m_unita;
+    const double larghezza = m_pagina.width() - 2 * m_margineLaterale;
     m_altezzaIntestazione = altezzaMargine(m_intestazione);
     m_altezzaPiede = altezzaMargine(m_piede);
-    m_altezzaCorpo = m_pagina.height() - 2 * MargineVerticale - m_altezzaIntestazione - m_altezzaPiede;
+    m_altezzaCorpo = m_pagina.height() - 2 * m_margineVerticale - m_altezzaIntestazione - m_altezzaPiede;
     prepara(m_documento, larghezza);
     m_documento.setHtml(html);
     m_documento.setPageSize(QSizeF(larghezza, m_altezzaCorpo));
@@ -61,10 +72,9 @@ QPageLayout ReportImpaginato::layoutPagina() const
 
 void ReportImpaginato::prepara(QTextDocument& documento, double larghezza) const
 {
-    documento.documentLayout()->setPaintDevice(const_cast<QImage*>(&m_riferimento));
-    documento.setUseDesignMetrics(true);
     documento.setDocumentMargin(0);
     documento.setDefaultFont(carattereBase());
+    documento.setDefaultStyleSheet(m_stile);
     documento.setTextWidth(larghezza);
 }
 
@@ -72,10 +82,10 @@ double ReportImpaginato::altezzaMargine(const Margine& margine) const
 {
     if (!margine) return 0;
     QTextDocument documento;
-    prepara(documento, m_pagina.width() - 2 * MargineLaterale);
+    prepara(documento, m_pagina.width() - 2 * m_margineLaterale);
     documento.setHtml(margine(1, 1));
     const double altezza = documento.size().height();
-    return altezza > 0 ? altezza + Distacco : 0;
+    return altezza > 0 ? altezza + Distacco * m_unita : 0;
 }
 
 void ReportImpaginato::disegnaMargine(QPainter& painter, const Margine& margine, int pagina, double y,
@@ -83,29 +93,29 @@ void ReportImpaginato::disegnaMargine(QPainter& painter, const Margine& margine,
 {
     if (!margine) return;
     QTextDocument documento;
-    prepara(documento, m_pagina.width() - 2 * MargineLaterale);
+    prepara(documento, m_pagina.width() - 2 * m_margineLaterale);
     documento.setHtml(margine(pagina + 1, m_pagine));
     painter.save();
-    painter.translate(MargineLaterale, inBasso ? y - documento.size().height() : y);
+    painter.translate(m_margineLaterale, inBasso ? y - documento.size().height() : y);
     documento.drawContents(&painter);
     painter.restore();
 }
 
 void ReportImpaginato::disegnaPagina(QPainter& painter, int pagina) const
 {
-    disegnaMargine(painter, m_intestazione, pagina, MargineVerticale, false);
+    disegnaMargine(painter, m_intestazione, pagina, m_margineVerticale, false);
 
-    const double inizio = MargineVerticale + m_altezzaIntestazione;
+    const double inizio = m_margineVerticale + m_altezzaIntestazione;
     const QRectF parte(0, pagina * m_altezzaCorpo, m_documento.pageSize().width(), m_altezzaCorpo);
     painter.save();
-    painter.translate(MargineLaterale, inizio - parte.top());
+    painter.translate(m_margineLaterale, inizio - parte.top());
     painter.setClipRect(parte);
     QAbstractTextDocumentLayout::PaintContext contesto;
     contesto.clip = parte;
     m_documento.documentLayout()->draw(&painter, contesto);
     painter.restore();
 
-    disegnaMargine(painter, m_piede, pagina, m_pagina.height() - MargineVerticale, true);
+    disegnaMargine(painter, m_piede, pagina, m_pagina.height() - m_margineVerticale, true);
 }
 
 void ReportImpaginato::stampa(QPagedPaintDevice& dispositivo, const AvanzamentoReport& avanzamento) const
@@ -115,7 +125,7 @@ void ReportImpaginato::stampa(QPagedPaintDevice& dispositivo, const AvanzamentoR
     if (!painter.isActive()) {
         throw Errore(ErroriReport::FileNonScrivibile, QStringLiteral("Impossibile scrivere la stampa"));
     }
-    const double scala = dispositivo.logicalDpiX() / PuntiPerPollice;
+    const double scala = dispositivo.logicalDpiX() / (PuntiPerPollice * m_unita);
     painter.scale(scala, scala);
     for (int pagina = 0; pagina < m_pagine; ++pagina) {
         annullaSe(avanzamento, 60 + 40 * pagina / m_pagine);

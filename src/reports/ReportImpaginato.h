@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QImage>
 #include <QPageLayout>
 #include <QStringList>
 #include <QTextDocument>
@@ -21,14 +20,14 @@ struct DatiSorgente {
 };
 
 // A report laid out into pages: the document flows over the pages, each page gets its header
-// and footer. Layout units are points.
+// and footer.
 class ReportImpaginato {
 public:
     // Header or footer of one page, as HTML.
     using Margine = std::function<QString(int pagina, int pagine)>;
 
     ReportImpaginato(const QString& html, Margine intestazione, Margine piede, QPageLayout::Orientation orientamento,
-                     DatiSorgente dati);
+                     QString stile, DatiSorgente dati);
     ReportImpaginato(const ReportImpaginato&) = delete;
     ReportImpaginato& operator=(const ReportImpaginato&) = delete;
 
@@ -50,13 +49,16 @@ private:
     void disegnaMargine(QPainter& painter, const Margine& margine, int pagina, double y, bool inBasso) const;
     void disegnaPagina(QPainter& painter, int pagina) const;
 
-    QImage m_riferimento;  // the 72 dpi device the text is laid out on
     QTextDocument m_documento;
     Margine m_intestazione;
     Margine m_piede;
     QPageLayout::Orientation m_orientamento;
+    QString m_stile;
     DatiSorgente m_dati;
+    double m_unita = 1;  // layout units per point
     QSizeF m_pagina;
+    double m_margineLaterale = 0;
+    double m_margineVerticale = 0;
     double m_altezzaIntestazione = 0;
     double m_altezzaPiede = 0;
     double m_altezzaCorpo = 0;
