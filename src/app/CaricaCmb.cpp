@@ -2,6 +2,7 @@
 
 #include "app/base/Contesto.h"
 #include "app/base/LogErrori.h"
+#include "rules/Numeri.h"
 
 #include <QComboBox>
 
@@ -12,14 +13,6 @@ QString rigaIntera(const Istruzione& query)
     QString testo;
     for (int c = 0; c < query.numeroColonne(); ++c) testo += QStringLiteral("  ") + query.testo(c).trimmed();
     return testo;
-}
-
-// The whole number of a column's text, truncated; a text that is no number gives 0.
-int interoTroncato(const QString& testo)
-{
-    bool ok = false;
-    const double valore = QString(testo).replace(QLatin1Char(','), QLatin1Char('.')).trimmed().toDouble(&ok);
-    return ok ? static_cast<int>(valore) : 0;
 }
 
 // Shows `testo` as the list's text: the matching entry, or the edit text of an editable list.
@@ -49,7 +42,7 @@ void Md_FunzioniGenerali::CaricaCmb(Contesto& contesto, QComboBox* lista, const 
         while (query.avanza()) {
             lista->addItem(query.testo(0).trimmed());
             if (righeIntere) lista->addItem(rigaIntera(query));
-            if (datiVoce) lista->setItemData(lista->count() - 1, interoTroncato(query.testo(1)));
+            if (datiVoce) lista->setItemData(lista->count() - 1, static_cast<int>(Val(query.testo(1)).troncato().toDouble()));
         }
         if (voceVuota) {
             lista->addItem(QString());

@@ -1,10 +1,18 @@
 #include "app/FrmMenu.h"
 
+#include "app/base/CaricaDistilleria.h"
 #include "app/base/Contesto.h"
 #include "app/base/Costanti.h"
 #include "app/base/GestioneDataBase.h"
+#include "app/base/LogErrori.h"
+#include "distiller/frmInizializza.h"
+#include "help/Help.h"
+#include "help/frmAbout.h"
 
+#include <QCloseEvent>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
 
 FrmMenu::FrmMenu(Contesto& contesto, QWidget* parent)
     : QMainWindow(parent), m_contesto(contesto), m_area(new QMdiArea(this))
@@ -14,12 +22,113 @@ FrmMenu::FrmMenu(Contesto& contesto, QWidget* parent)
     setCentralWidget(m_area);
     resize(1024, 720);
     m_contesto.servizi.finestre.impostaArea(m_area);
+    creaMenu();
 
     if (!Gestione_DataBase::ApriDatabase(m_contesto, false)) return;
     setWindowTitle(md_Globali::TITOLO_DOMANDA + QStringLiteral(" - Campagna ") + md_Globali::CAMPAGNA_IN_CORSO);
+    Trappola(m_contesto, QStringLiteral("FrmMenu Form_Load"), [this] {
+        if (!Md_FunzioniGenerali::CaricaDistilleria(m_contesto)) apriDistilleria();
+    });
 }
 
 FrmMenu::~FrmMenu()
 {
     m_contesto.servizi.finestre.impostaArea(nullptr);
+}
+
+QAction* FrmMenu::voce(QMenu* gruppo, const QString& didascalia, std::optional<int> modo, const QString& titolo)
+{
+    QAction* azione = gruppo->addAction(didascalia);
+    connect(azione, &QAction::triggered, this, [this, modo, titolo] {
+        if (modo) m_contesto.stato.vModoOperativo = *modo;
+        m_contesto.stato.sTitolo = titolo;
+    });
+    return azione;
+}
+
+void FrmMenu::creaMenu()
+{
+    using md_Globali::TITOLO_DOMANDA;
+    QMenu* gestione = menuBar()->addMenu(QStringLiteral("Gestione"));
+
+    QMenu* fatturazione = gestione->addMenu(QStringLiteral("Fatturazione"));
+    voce(fatturazione, QStringLiteral("Domande"), 0, QStringLiteral(" Domande "));
+    voce(fatturazione, QStringLiteral("Fatture"), 1, QStringLiteral(" Fatture "));
+    fatturazione->addSeparator();
+    voce(fatturazione, QStringLiteral("Cambio N° Domanda"), 3, QStringLiteral(" Cambio Num. Domande "));
+    fatturazione->addSeparator();
+    voce(fatturazione, QStringLiteral("Stampe"), 5, QStringLiteral("Stampa Domanda "));
+    voce(fatturazione, QStringLiteral("Stampe Bolle"), std::nullopt, QStringLiteral("Stampa Bolle "))->setEnabled(false);
+    fatturazione->addSeparator();
+    voce(fatturazione, QStringLiteral("Scarico Domande"), 4, QStringLiteral(" Scarico della Domanda "));
+    fatturazione->addSeparator();
+    voce(fatturazione, QStringLiteral("Carico fornitura"), 6, QStringLiteral(" Carico della Domanda "));
+
+    gestione->addSeparator();
+    QMenu* conferimenti = gestione->addMenu(QStringLiteral("Conferimenti"));
+    voce(conferimenti, QStringLiteral("Domande"), 7, QStringLiteral(" Domande del distillatore "));
+    QAction* produttore = voce(conferimenti, QStringLiteral("Produttore"), 8, QStringLiteral(" Produttore "));
+    produttore->setVisible(false);
+    produttore->setEnabled(false);
+    voce(conferimenti, QStringLiteral("Certificati UTF"), 11, QStringLiteral(" Certificato UTF "));
+    conferimenti->addSeparator();
+    QMenu* cambio = conferimenti->addMenu(QStringLiteral("Cambio N° "));
+    voce(cambio, QStringLiteral("Domanda"), 12, QStringLiteral(" Cambio Num. Domande del Produttore"));
+    voce(cambio, QStringLiteral("Certificato UTF"), 13, QStringLiteral(" Cambio Num. Certificato Utf"));
+    conferimenti->addSeparator();
+    QMenu* stampe = conferimenti->addMenu(QStringLiteral("Stampe riepilogative"));
+    voce(stampe, QStringLiteral("Domanda"), 18, QStringLiteral("Stampa Domanda del distillatore"));
+    QAction* prospetto = stampe->addAction(QStringLiteral("Prospetto a saldo"));
+    prospetto->setVisible(false);
+    prospetto->setEnabled(false);
+    voce(stampe, QStringLiteral("UTF"), 19, QStringLiteral("Stampa UTF "));
+    conferimenti->addSeparator();
+    voce(conferimenti, QStringLiteral("Scarica Domanda"), 16, QStringLiteral(" Scarico delle Domande distillatore "));
+    conferimenti->addSeparator();
+    voce(conferimenti, QStringLiteral("Carico fornitura"), 14, QStringLiteral(" Carico ") + TITOLO_DOMANDA);
+
+    gestione->addSeparator();
+    connect(gestione->addAction(QStringLiteral("Esci")), &QAction::triggered, this, &QWidget::close);
+
+    QMenu* sistema = menuBar()->addMenu(QStringLiteral("Funzioni di sistema"));
+    connect(voce(sistema, QStringLiteral("Inizializza Distilleria"), std::nullopt,
+                 QStringLiteral(" Inizializza Distilleria ")),
+            &QAction::triggered, this, &FrmMenu::apriDistilleria);
+    QMenu* archivi = sistema->addMenu(QStringLiteral("Archivi"));
+    archivi->addAction(QStringLiteral("Backup"));
+    archivi->addAction(QStringLiteral("Restore"));
+
+    connect(menuBar()->addAction(QStringLiteral("Versione")), &QAction::triggered, this,
+            [this] { mostraNelMenu(m_frmAbout, [this] { return new frmAbout(m_contesto); }); });
+    connect(menuBar()->addAction(QStringLiteral("Help")), &QAction::triggered, this, [this] {
+        Trappola(m_contesto, QStringLiteral("FrmMenu mnuHelp_Click"), [this] { Help::MostraHelp(m_contesto, QString()); });
+    });
+}
+
+void FrmMenu::apriDistilleria()
+{
+    mostraNelMenu(m_frmInizializza, [this] { return new frmInizializza(m_contesto); });
+}
+
+void FrmMenu::mostraNelMenu(QPointer<QWidget>& finestra, const std::function<QWidget*()>& crea)
+{
+    if (finestra) {
+        if (auto* cornice = qobject_cast<QMdiSubWindow*>(finestra->parentWidget())) m_area->setActiveSubWindow(cornice);
+        finestra->activateWindow();
+        return;
+    }
+    finestra = crea();
+    m_contesto.servizi.finestre.apri(finestra, ModoFinestra::NelMenu);
+}
+
+void FrmMenu::closeEvent(QCloseEvent* event)
+{
+    const Risposta risposta = m_contesto.messaggi().mostra({Icona::Domanda, Pulsanti::SiNo, 0, md_Globali::TITOLO_DOMANDA,
+                                                            QStringLiteral("Abbandonare la sessione di lavoro ?")});
+    if (risposta != Risposta::Si) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    m_contesto.applicazione().termina(0);
 }

@@ -1,8 +1,13 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
+
+#include <functional>
+#include <optional>
 
 class QMdiArea;
+class QMenu;
 struct Contesto;
 
 // The main window: holds the database connection for the run and the windows opened from its menu.
@@ -15,7 +20,19 @@ public:
 
     QMdiArea* area() const { return m_area; }
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void creaMenu();
+    // One entry of a group: it stores its mode (when it has one) and its title.
+    QAction* voce(QMenu* gruppo, const QString& didascalia, std::optional<int> modo, const QString& titolo);
+    void apriDistilleria();
+    // Brings forward the window when it is open, otherwise opens a new one inside the main window.
+    void mostraNelMenu(QPointer<QWidget>& finestra, const std::function<QWidget*()>& crea);
+
     Contesto& m_contesto;
     QMdiArea* m_area;
+    QPointer<QWidget> m_frmInizializza;
+    QPointer<QWidget> m_frmAbout;
 };

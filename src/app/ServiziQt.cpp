@@ -18,8 +18,10 @@
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QStorageInfo>
 #include <QVBoxLayout>
 
@@ -209,6 +211,16 @@ void ApplicazioneQt::beep()
     QApplication::beep();
 }
 
+QString ApplicazioneQt::cercaProgramma(const QString& nome) const
+{
+    return QStandardPaths::findExecutable(nome);
+}
+
+bool ApplicazioneQt::avviaProgramma(const QString& percorso)
+{
+    return QProcess::startDetached(percorso, {});
+}
+
 void ApplicazioneQt::termina(int codice)
 {
     std::exit(codice);
@@ -223,7 +235,11 @@ void FinestreQt::apri(QWidget* finestra, ModoFinestra modo)
 {
     finestra->setAttribute(Qt::WA_DeleteOnClose);
     if (modo == ModoFinestra::NelMenu && m_area) {
-        m_area->addSubWindow(finestra)->show();
+        QMdiSubWindow* cornice = m_area->addSubWindow(finestra);
+        cornice->setAttribute(Qt::WA_DeleteOnClose);
+        // A window that closes itself takes its frame in the area with it.
+        QObject::connect(finestra, &QObject::destroyed, cornice, &QMdiSubWindow::close);
+        cornice->show();
         return;
     }
     if (modo != ModoFinestra::Modale) {

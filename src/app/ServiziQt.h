@@ -45,6 +45,8 @@ public:
     QDateTime adesso() const override;
     void cursoreAttesa(bool attivo) override;
     void beep() override;
+    QString cercaProgramma(const QString& nome) const override;
+    bool avviaProgramma(const QString& percorso) override;
     void termina(int codice) override;
 };
 

@@ -1,8 +1,12 @@
 #include "data/FunzioniSql.h"
 
 #include "data/Database.h"
+#include "rules/Numeri.h"
 
 #include <QString>
+
+#include <optional>
+#include <stdexcept>
 
 #include <sqlite3.h>
 
@@ -51,6 +55,56 @@ void mid(sqlite3_context* ctx, int argc, sqlite3_value** argv)
     risultatoTesto(ctx, testo.mid(static_cast<qsizetype>(inizio - 1), lunghezza));
 }
 
+void nonValidoDiNull(sqlite3_context* ctx)
+{
+    errore(ctx, NumeriErrore::UsoNonValidoDiNull, "Uso non valido di Null");
+}
+
+// The number of a value: numbers as they are, texts the Italian way.
+std::optional<NumeroDecimale> numeroArgomento(sqlite3_value* v)
+{
+    switch (sqlite3_value_type(v)) {
+    case SQLITE_INTEGER: return NumeroDecimale(NumeroDecimale::Valore(sqlite3_value_int64(v)));
+    case SQLITE_FLOAT: return NumeroDecimale::daDouble(sqlite3_value_double(v));
+    default: return NumeroDecimale::daTesto(testoArgomento(v));
+    }
+}
+
+// CDBL(x), CSNG(x): NULL and texts that are not numbers are refused as the older engine refused them.
+template <bool singola>
+void converti(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return nonValidoDiNull(ctx);
+    const auto numero = numeroArgomento(argv[0]);
+    if (!numero) return errore(ctx, NumeriErrore::TipoNonCorrispondente, "Tipo non corrispondente");
+    const double valore = numero->toDouble();
+    sqlite3_result_double(ctx, singola ? static_cast<double>(static_cast<float>(valore)) : valore);
+}
+
+// VAL(x): the number a text starts with, "." as the decimal separator; a number stays as it is.
+void val(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    switch (sqlite3_value_type(argv[0])) {
+    case SQLITE_NULL: return nonValidoDiNull(ctx);
+    case SQLITE_INTEGER:
+    case SQLITE_FLOAT: return sqlite3_result_value(ctx, argv[0]);
+    default: sqlite3_result_double(ctx, Md_FunzioniGenerali::Val(testoArgomento(argv[0])).toDouble());
+    }
+}
+
+// FORMAT(x, modello): NULL gives NULL, a text that is not a number comes back as it is.
+void format(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return sqlite3_result_null(ctx);
+    const QString modello = testoArgomento(argv[1]);
+    try {
+        const auto numero = numeroArgomento(argv[0]);
+        risultatoTesto(ctx, numero ? Md_FunzioniGenerali::Format(*numero, modello) : testoArgomento(argv[0]));
+    } catch (const std::invalid_argument&) {
+        errore(ctx, NumeriErrore::ChiamataNonValida, "Chiamata di routine o argomento non validi");
+    }
+}
+
 void definisci(Database& db, const char* nome, int argomenti,
                void (*funzione)(sqlite3_context*, int, sqlite3_value**))
 {
@@ -67,4 +121,8 @@ void FunzioniSql::registra(Database& db)
     definisci(db, "IIF", 3, iif);
     definisci(db, "MID", 2, mid);
     definisci(db, "MID", 3, mid);
+    definisci(db, "CDBL", 1, converti<false>);
+    definisci(db, "CSNG", 1, converti<true>);
+    definisci(db, "VAL", 1, val);
+    definisci(db, "FORMAT", 2, format);
 }

@@ -116,6 +116,50 @@ TEST_F(TestDatabase, FunzioniDelMotorePrecedente)
     EXPECT_EQ(numeroErrore([&] { db.prepara(QStringLiteral("SELECT MID('abc', 0, 1)")).esegui(); }), 5);
 }
 
+TEST_F(TestDatabase, FunzioniNumeriche)
+{
+    Database& db = apriDatabase();
+    const struct {
+        const char* sql;
+        QVariant atteso;
+    } casi[] = {
+        {"SELECT CDBL('12,5')", 12.5},
+        {"SELECT CDBL(' 1E3 ')", 1000.0},
+        {"SELECT CDBL(7)", 7.0},
+        {"SELECT CSNG('0,1')", static_cast<double>(0.1f)},
+        {"SELECT SUM(CDBL(v)) FROM (SELECT '1,25' AS v UNION ALL SELECT '2,5')", 3.75},
+        {"SELECT VAL('12.5abc')", 12.5},
+        {"SELECT VAL('12,5')", 12.0},
+        {"SELECT VAL(' 0 4 ')", 4.0},
+        {"SELECT VAL(2.5)", 2.5},
+        {"SELECT FORMAT('0' || '12,34567', '##0.0000')", QStringLiteral("12,3457")},
+        {"SELECT FORMAT(1.005, '##0.00')", QStringLiteral("1,01")},
+        {"SELECT FORMAT(CDBL('2,5') * 3, '#0.0000')", QStringLiteral("7,5000")},
+        {"SELECT FORMAT(7, '000')", QStringLiteral("007")},
+        {"SELECT FORMAT('abc', '00')", QStringLiteral("abc")},
+        {"SELECT FORMAT(NULL, '00')", QVariant()},
+    };
+    for (const auto& caso : casi) {
+        Istruzione query = db.prepara(QString::fromUtf8(caso.sql));
+        ASSERT_TRUE(query.avanza()) << caso.sql;
+        EXPECT_EQ(query.valore(0), caso.atteso) << caso.sql;
+    }
+    const struct {
+        const char* sql;
+        qint32 numero;
+    } errori[] = {
+        {"SELECT CDBL(NULL)", 94},
+        {"SELECT CSNG(NULL)", 94},
+        {"SELECT VAL(NULL)", 94},
+        {"SELECT CDBL('12.5')", 13},
+        {"SELECT CDBL('')", 13},
+        {"SELECT CSNG('abc')", 13},
+        {"SELECT FORMAT(1, '#,##0.00')", 5},
+    };
+    for (const auto& caso : errori)
+        EXPECT_EQ(numeroErrore([&] { db.prepara(QString::fromUtf8(caso.sql)).esegui(); }), caso.numero) << caso.sql;
+}
+
 TEST_F(TestDatabase, TransazioneAnnullataSenzaCommit)
 {
     Database& db = apriDatabase();

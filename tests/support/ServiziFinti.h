@@ -71,6 +71,12 @@ public:
     void cursoreAttesa(bool attivo) override { attesa = attivo; }
     void beep() override { ++beep_; }
     void termina(int codice) override { terminazioni << codice; }
+    QString cercaProgramma(const QString& nome) const override { return programmi.value(nome); }
+    bool avviaProgramma(const QString& percorso) override
+    {
+        avviati << percorso;
+        return avvioRiesce;
+    }
 
     bool terminato() const { return !terminazioni.isEmpty(); }
 
@@ -80,6 +86,10 @@ public:
     bool attesa = false;
     int beep_ = 0;
     QList<int> terminazioni;
+    // Programs found on the search path, by name.
+    QMap<QString, QString> programmi;
+    bool avvioRiesce = true;
+    QStringList avviati;
 };
 
 // Records every run of a report and renders it with the real engine into a PDF in `cartellaPdf`,

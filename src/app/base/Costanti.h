@@ -26,4 +26,9 @@ inline const QString TARIFFA_3 = QStringLiteral("1.884");
 inline const QString TIPO_DT = QStringLiteral("DT");
 // Caption of the boxes that speak for the program itself.
 inline const QString TITOLO_PROGRAMMA = QStringLiteral("TORMAVELLINO");
+// The program's version information.
+inline const QString MARCHI_PROGRAMMA = QStringLiteral("TORMAVELLINO");
+inline const QString DESCRIZIONE_PROGRAMMA = QStringLiteral(
+    "Acquisizione fatture Allegati alla domanda di aiuto alla distillazione di crisi  art.30 Reg. CE 1493/1999 - "
+    "campagna 2005/2006 Reg. CE 1530/05");
 }  // namespace md_Globali

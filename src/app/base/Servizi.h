@@ -69,6 +69,10 @@ public:
     virtual QDateTime adesso() const = 0;
     virtual void cursoreAttesa(bool attivo) = 0;
     virtual void beep() = 0;
+    // The full path of a program found on the search path, or "".
+    virtual QString cercaProgramma(const QString& nome) const = 0;
+    // Starts a program on its own, without waiting for it; false when it cannot be started.
+    virtual bool avviaProgramma(const QString& percorso) = 0;
     // Ends the program. A caller returns at once after asking for it.
     virtual void termina(int codice) = 0;
 };

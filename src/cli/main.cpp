@@ -1,0 +1,13 @@
+#include "cli/ComandoVerifica.h"
+#include "cli/RigaDiComando.h"
+
+int main(int argc, char** argv)
+{
+    CLI::App app("tormavellino-cli", "tormavellino-cli");
+    OpzioniComuni opzioni;
+    RigaDiComando::prepara(app, opzioni);
+    int esito = 0;
+    ComandoVerifica::aggiungi(app, esito);
+    const int analisi = RigaDiComando::analizza(app, argc, argv);
+    return analisi >= 0 ? analisi : esito;
+}
