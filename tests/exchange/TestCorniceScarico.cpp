@@ -218,3 +218,14 @@ TEST_F(Cornice, DomandaNonSegnataIlFileResta)
     EXPECT_EQ(prog(), "42");
     EXPECT_FALSE(QFile::exists(fileTemporaneo()));
 }
+
+TEST_F(Cornice, SenzaTipoDiDomandaNeFattureNeBolle)
+{
+    eseguiSql(QStringLiteral("UPDATE DOMANDE SET TIPO_ARTICOLO = '99';"
+                             "INSERT INTO BOLLE (FK_ID_FATTURA, NUMERO_BOLLA, DATA_CONSEGNA) VALUES (1, 'B1', '30/01/2006');"));
+
+    const QByteArray scritto = contenuto(scarica(destinazione.path()).file);
+
+    EXPECT_EQ(scritto.size(), 2 * 262);
+    EXPECT_EQ(scritto.mid(262, 30), "9" + QByteArray(16, '9') + "000000000000" + QByteArray(1, ' '));
+}
