@@ -65,9 +65,7 @@ int scarica(const OpzioniComuni& comuni, const Opzioni& opzioni)
     ServiziRigaDiComando servizi;
     StatoCondiviso stato;
     Contesto contesto{stato, servizi.servizi()};
-    const QString file = comuni.database.empty()
-                             ? Gestione_DataBase::CartellaDatabase(servizi.applicazione.cartellaProgramma()) + md_Globali::NOME_DB
-                             : QString::fromStdString(comuni.database);
+    const QString file = RigaDiComando::fileDatabase(comuni);
     try {
         stato.dbDati = Database::apri(file, md_Globali::PASSWORD_DB);
     } catch (const Errore& e) {

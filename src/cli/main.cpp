@@ -1,3 +1,4 @@
+#include "cli/ComandoArchivi.h"
 #include "cli/ComandoScarica.h"
 #include "cli/ComandoVerifica.h"
 #include "cli/RigaDiComando.h"
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
     RigaDiComando::prepara(app, opzioni);
     int esito = 0;
     ComandoVerifica::aggiungi(app, esito);
+    ComandoArchivi::aggiungi(app, opzioni, esito);
     ComandoScarica::aggiungi(app, opzioni, esito);
     const int analisi = RigaDiComando::analizza(app, argc, argv);
     return analisi >= 0 ? analisi : esito;
