@@ -1,10 +1,10 @@
 #include "app/ServiziQt.h"
 
 #include "app/FrmAnteprimaReport.h"
-#include "reports/MotoreReport.h"
-
+#include "data/CopiaFile.h"
 #include "data/Errore.h"
 #include "data/Windows1252.h"
+#include "reports/MotoreReport.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -153,6 +153,15 @@ void UnitaQt::cancellaFile(const QString& unita, const QString& nomeFile)
 qint64 UnitaQt::spazioLibero(const QString& unita)
 {
     return QStorageInfo(radicePronta(unita)).bytesAvailable();
+}
+
+void UnitaQt::copiaFile(const QString& sorgente, const QString& destinazione)
+{
+    const QString unita = unitaDelPercorso(destinazione);
+    if (!unita.isEmpty() && QStorageInfo(radicePronta(unita)).isReadOnly()) {
+        throw Errore(NumeriErrore::ErroreAccessoPercorso, QStringLiteral("Errore di accesso al percorso/file"));
+    }
+    CopiaFile(sorgente, destinazione);
 }
 
 void VisualizzatoreQt::mostraFile(const QString& percorso)

@@ -25,6 +25,7 @@ public:
     QStringList fileDellaRadice(const QString& unita) override;
     void cancellaFile(const QString& unita, const QString& nomeFile) override;
     qint64 spazioLibero(const QString& unita) override;
+    void copiaFile(const QString& sorgente, const QString& destinazione) override;
 
 private:
     QString radicePronta(const QString& unita) const;

@@ -60,6 +60,8 @@ size_t unByte(unsigned char)
 
 QByteArray Windows1252::codifica(const QString& testo)
 {
+    // Plain ASCII is the same in both.
+    if (std::all_of(testo.cbegin(), testo.cend(), [](QChar c) { return c.unicode() < 0x80; })) return testo.toLatin1();
     const Convertitore convertitore("WINDOWS-1252", "UTF-8");
     return convertitore.converti(testo.toUtf8(), lunghezzaCarattereUtf8);
 }

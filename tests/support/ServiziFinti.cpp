@@ -1,6 +1,7 @@
 #include "ServiziFinti.h"
 
 #include "app/base/StatoCondiviso.h"
+#include "data/CopiaFile.h"
 #include "data/Errore.h"
 #include "reports/MotoreReport.h"
 
@@ -66,6 +67,7 @@ Risposta MessaggiFinti::mostra(const Messaggio& messaggio)
     const auto [atteso, risposta] = m_attesi.front();
     m_attesi.pop_front();
     EXPECT_EQ(descrivi(messaggio).toStdString(), descrivi(atteso).toStdString());
+    if (dopoRisposta) dopoRisposta(messaggio);
     return risposta;
 }
 
@@ -124,6 +126,17 @@ void UnitaFinte::cancellaFile(const QString& nome, const QString& nomeFile)
 qint64 UnitaFinte::spazioLibero(const QString& nome)
 {
     return pronta(nome).spazio;
+}
+
+void UnitaFinte::copiaFile(const QString& sorgente, const QString& destinazione)
+{
+    const QString nome = unitaDelPercorso(destinazione);
+    if (!nome.isEmpty()) {
+        const Unita& u = pronta(nome);
+        if (u.erroreScrittura) throw Errore(u.erroreScrittura, QStringLiteral("Errore di accesso al percorso/file"));
+        if (QFileInfo(sorgente).size() > u.spazio) throw Errore(NumeriErrore::DiscoPieno, QStringLiteral("Disco pieno"));
+    }
+    CopiaFile(sorgente, destinazione);
 }
 
 FinestreFinte::~FinestreFinte()

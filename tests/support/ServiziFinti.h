@@ -22,6 +22,8 @@ public:
     // Checks that every expected box was shown.
     void verificaCompletato();
     const QList<Messaggio>& mostrati() const { return m_mostrati; }
+    // Runs after each box has been answered, e.g. to put a diskette in the drive.
+    std::function<void(const Messaggio&)> dopoRisposta;
 
 private:
     std::deque<std::pair<Messaggio, Risposta>> m_attesi;
@@ -41,8 +43,8 @@ public:
     struct Unita {
         QString radice;
         qint32 erroreLettura = 0;      // raised by every access, e.g. 71 no medium
-        qint32 erroreScrittura = 0;    // raised by deletes, e.g. 75 write-protected
-        qint64 spazio = 1457664;
+        qint32 erroreScrittura = 0;    // raised by deletes and copies, e.g. 75 write-protected
+        qint64 spazio = 1457664;       // a larger copy fails with 61
     };
     QMap<QString, Unita> unita;
 
@@ -51,6 +53,7 @@ public:
     QStringList fileDellaRadice(const QString& unita) override;
     void cancellaFile(const QString& unita, const QString& nomeFile) override;
     qint64 spazioLibero(const QString& unita) override;
+    void copiaFile(const QString& sorgente, const QString& destinazione) override;
 
 private:
     const Unita& pronta(const QString& nome) const;

@@ -21,13 +21,6 @@ void aggiornaStrutturaPrecedente(Contesto& contesto)
                    QStringLiteral(" con Carico, Gestione, Scarico.")});
 }
 
-void leggiUltimaCampagna(Contesto& contesto)
-{
-    Istruzione query =
-        contesto.db().prepara(QStringLiteral("select max(ANNUALITA) as UltimaCampagna  from CAMPAGNA"));
-    if (query.avanza()) contesto.stato.sUltimaCampagna = query.testo(QStringLiteral("UltimaCampagna")).trimmed();
-}
-
 // Answers false (and ends the program) when the versions differ.
 bool versioneCongruente(Contesto& contesto)
 {
@@ -51,6 +44,13 @@ bool versioneCongruente(Contesto& contesto)
 
 }  // namespace
 
+void Avvio::LeggiUltimaCampagna(Contesto& contesto)
+{
+    Istruzione query =
+        contesto.db().prepara(QStringLiteral("select max(ANNUALITA) as UltimaCampagna  from CAMPAGNA"));
+    if (query.avanza()) contesto.stato.sUltimaCampagna = query.testo(QStringLiteral("UltimaCampagna")).trimmed();
+}
+
 bool Avvio::ControlliAvvio(Contesto& contesto)
 {
     ServizioApplicazione& applicazione = contesto.applicazione();
@@ -61,7 +61,7 @@ bool Avvio::ControlliAvvio(Contesto& contesto)
             return false;
         }
         aggiornaStrutturaPrecedente(contesto);
-        leggiUltimaCampagna(contesto);
+        LeggiUltimaCampagna(contesto);
         if (!versioneCongruente(contesto)) return false;
         contesto.stato.dbDati.reset();
     } catch (const Errore& e) {

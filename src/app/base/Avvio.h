@@ -7,4 +7,6 @@ namespace Avvio {
 // campaign and compares the schema version with the program's. Closes the database again.
 // Answers true when the program may go on; otherwise the program has been ended.
 bool ControlliAvvio(Contesto& contesto);
+// sUltimaCampagna from the highest ANNUALITA of CAMPAGNA.
+void LeggiUltimaCampagna(Contesto& contesto);
 }  // namespace Avvio

@@ -49,6 +49,9 @@ public:
     virtual QStringList fileDellaRadice(const QString& unita) = 0;
     virtual void cancellaFile(const QString& unita, const QString& nomeFile) = 0;
     virtual qint64 spazioLibero(const QString& unita) = 0;
+    // Copies a file over any file of the same name, on a drive or anywhere else; a copy that
+    // fails leaves no partial file (76 no such folder, 70 refused, 71, 75, 61 on a diskette).
+    virtual void copiaFile(const QString& sorgente, const QString& destinazione) = 0;
 };
 
 class ServizioVisualizzatore {
