@@ -1,5 +1,8 @@
 #include "app/ServiziQt.h"
 
+#include "app/FrmAnteprimaReport.h"
+#include "reports/MotoreReport.h"
+
 #include "data/Errore.h"
 #include "data/Windows1252.h"
 
@@ -16,6 +19,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QStorageInfo>
@@ -247,4 +251,33 @@ void FinestreQt::apri(QWidget* finestra, ModoFinestra modo)
     QObject::connect(finestra, &QObject::destroyed, &attesa, &QEventLoop::quit);
     finestra->show();
     attesa.exec();
+}
+
+void ReportQt::esegui(const ImpostazioniReport& impostazioni)
+{
+    QProgressDialog avanzamento(QStringLiteral("Preparazione della stampa in corso..."), QStringLiteral("Annulla"), 0, 100,
+                                QApplication::activeWindow());
+    avanzamento.setWindowTitle(QStringLiteral("Stampa"));
+    avanzamento.setWindowModality(Qt::ApplicationModal);
+    avanzamento.setMinimumDuration(0);
+    avanzamento.setAutoReset(false);
+    const AvanzamentoReport passo = [&avanzamento](int percentuale) {
+        avanzamento.setValue(percentuale);
+        QCoreApplication::processEvents();
+        return !avanzamento.wasCanceled();
+    };
+    if (impostazioni.destinazione == DestinazioneReport::FilePdf) {
+        MotoreReport::stampaPdf(impostazioni, passo);
+        return;
+    }
+    std::unique_ptr<ReportImpaginato> report = MotoreReport::prepara(impostazioni, passo);
+    avanzamento.reset();
+    const QString titolo = impostazioni.titoloAnteprima.isEmpty() ? report->titolo : impostazioni.titoloAnteprima;
+    auto* anteprima = new FrmAnteprimaReport(std::move(report), titolo, QApplication::activeWindow());
+    anteprima->show();
+}
+
+QString ReportQt::nomeSottoreport(const QString& fileReport, int indice)
+{
+    return MotoreReport::nomeSottoreport(fileReport, indice);
 }

@@ -59,6 +59,13 @@ private:
     QPointer<QMdiArea> m_area;
 };
 
+// Runs reports with the engine behind a progress dialog whose Cancel is the user's cancellation.
+class ReportQt : public ServizioReport {
+public:
+    void esegui(const ImpostazioniReport& impostazioni) override;
+    QString nomeSottoreport(const QString& fileReport, int indice) override;
+};
+
 // The real services of one run.
 struct ServiziQt {
     MessaggiQt messaggi;
@@ -67,6 +74,7 @@ struct ServiziQt {
     VisualizzatoreQt visualizzatore;
     ApplicazioneQt applicazione;
     FinestreQt finestre;
+    ReportQt report;
 
-    Servizi servizi() { return {messaggi, cartelle, unita, visualizzatore, applicazione, finestre}; }
+    Servizi servizi() { return {messaggi, cartelle, unita, visualizzatore, applicazione, finestre, report}; }
 };

@@ -1,5 +1,10 @@
 #include "cli/RigaDiComando.h"
 
+#include "app/base/Costanti.h"
+#include "app/base/GestioneDataBase.h"
+
+#include <QCoreApplication>
+
 #include <iostream>
 #include <map>
 
@@ -50,4 +55,10 @@ int RigaDiComando::analizza(CLI::App& app, int argc, char** argv)
         app.exit(e);
         return EsitoUsoErrato;
     }
+}
+
+QString RigaDiComando::fileDatabase(const OpzioniComuni& opzioni)
+{
+    if (!opzioni.database.empty()) return QString::fromStdString(opzioni.database);
+    return Gestione_DataBase::CartellaDatabase(QCoreApplication::applicationDirPath()) + md_Globali::NOME_DB;
 }

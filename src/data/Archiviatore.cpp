@@ -85,6 +85,21 @@ bool Archiviatore::chiediDisco(int numero)
     return !m_interrotto;
 }
 
+void Archiviatore::impostaPerArchivi(int operazione, const QString& primo, const QString& secondo, bool suDischetto)
+{
+    Overwrite = 2;
+    StoredExtensions = QStringLiteral(".ZIP;.LZH;.ARC;.ARJ;.ZOO;") + secondo.right(4) + QStringLiteral(";");
+    UsePaths = false;
+    MultidiskMode = suDischetto;
+    if (operazione == 0) {
+        FilesToProcess = primo;
+        ZipFileName = secondo;
+    } else {
+        ZipFileName = primo;
+        FilesToProcess = QStringLiteral("*.*");
+    }
+}
+
 int Archiviatore::Add(const QString&)
 {
     m_interrotto = false;

@@ -45,6 +45,11 @@ public:
     int Add(const QString& opzione);
     int Extract(const QString& opzione);
 
+    // The settings of the database backup (operation 0: `primo` the database file, `secondo` the
+    // archive) or restore (operation 1: `primo` the archive): overwrite without asking, no folders,
+    // ZIP-like files and the archive's own extension stored, volumes when on a diskette drive.
+    void impostaPerArchivi(int operazione, const QString& primo, const QString& secondo, bool suDischetto);
+
 private:
     int scriviVolumi(const QByteArray& archivio);
     int leggiVolumi(QByteArray& archivio);

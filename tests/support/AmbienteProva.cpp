@@ -4,6 +4,7 @@
 #include "data/SchemaDatabase.h"
 
 #include <QDir>
+#include <QFile>
 
 AmbienteProva::AmbienteProva()
 {
@@ -11,6 +12,12 @@ AmbienteProva::AmbienteProva()
     QDir(m_cartella.path()).mkpath(QStringLiteral("database"));
     stato.sPercorsoDB = m_cartella.path() + QStringLiteral("/database/");
     SchemaDatabase::creaDatabase(fileDatabase(), md_Globali::PASSWORD_DB);
+    report.cartellaPdf = m_cartella.path();
+    const QDir report(QStringLiteral(TORMAVELLINO_SORGENTE_REPORT));
+    QDir(m_cartella.path()).mkpath(QStringLiteral("Report"));
+    for (const QString& nome : report.entryList({QStringLiteral("*.rpt")}, QDir::Files)) {
+        QFile::copy(report.filePath(nome), m_cartella.filePath(QStringLiteral("Report/") + nome));
+    }
 }
 
 AmbienteProva::~AmbienteProva()

@@ -7,7 +7,8 @@
 
 #include <gtest/gtest.h>
 
-// A fresh program folder with a fresh working database, the shared state and scripted services.
+// A fresh program folder with a fresh working database and the shipped report files, the shared
+// state and scripted services.
 class AmbienteProva : public ::testing::Test {
 protected:
     AmbienteProva();
@@ -29,5 +30,6 @@ protected:
     VisualizzatoreFinto visualizzatore;
     ApplicazioneFinta applicazione;
     FinestreFinte finestre{stato};
-    Contesto contesto{stato, {messaggi, cartelle, unita, visualizzatore, applicazione, finestre}};
+    ReportFinto report;
+    Contesto contesto{stato, {messaggi, cartelle, unita, visualizzatore, applicazione, finestre, report}};
 };

@@ -2,6 +2,7 @@
 
 #include "app/base/StatoCondiviso.h"
 #include "data/Errore.h"
+#include "reports/MotoreReport.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -142,4 +143,22 @@ void FinestreFinte::apri(QWidget* finestra, ModoFinestra modo)
     }
     aperteNelMenu << finestra;
     if (copione != copioni.cend()) (*copione)(finestra);
+}
+
+void ReportFinto::esegui(const ImpostazioniReport& impostazioni)
+{
+    eseguiti << impostazioni;
+    const AvanzamentoReport passo = [this](int) { return !annulla; };
+    const std::unique_ptr<ReportImpaginato> report = MotoreReport::prepara(impostazioni, passo);
+    righeSelezionate << report->dati();
+    const QString file = impostazioni.destinazione == DestinazioneReport::FilePdf
+                             ? impostazioni.filePdf
+                             : QDir(cartellaPdf).filePath(QStringLiteral("stampa%1.pdf").arg(eseguiti.size()));
+    report->stampaPdf(file, passo);
+    pdf << file;
+}
+
+QString ReportFinto::nomeSottoreport(const QString& fileReport, int indice)
+{
+    return MotoreReport::nomeSottoreport(fileReport, indice);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/base/Servizi.h"
+#include "reports/ReportImpaginato.h"
 
 #include <QList>
 #include <QMap>
@@ -89,6 +90,20 @@ public:
     QMap<QString, QString> programmi;
     bool avvioRiesce = true;
     QStringList avviati;
+};
+
+// Records every run of a report and renders it with the real engine into a PDF in `cartellaPdf`,
+// keeping the rows the engine selected. `annulla` presses Cancel as soon as the engine asks.
+class ReportFinto : public ServizioReport {
+public:
+    void esegui(const ImpostazioniReport& impostazioni) override;
+    QString nomeSottoreport(const QString& fileReport, int indice) override;
+
+    QString cartellaPdf;
+    bool annulla = false;
+    QList<ImpostazioniReport> eseguiti;
+    QList<DatiSorgente> righeSelezionate;
+    QStringList pdf;
 };
 
 // Records which window opened, how, and with which mode and title; runs the script given for

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -89,6 +90,35 @@ public:
     virtual void impostaArea(QMdiArea* area) = 0;
 };
 
+// The settings a printout makes on the report engine before it runs the report.
+enum class DestinazioneReport { Anteprima = 0, FilePdf = 2 };
+
+struct ImpostazioniReport {
+    QString fileReport;
+    QString connessione;  // the logon, "PWD=chiave;"
+    QString fileDati;     // data file 0
+    // "{Sorgente.CAMPO} = 'valore' AND ..."; empty: every record of the data source.
+    QString formulaSelezione;
+    QMap<int, QString> formule;  // slot -> "NOME = 'valore'" or NOME = "valore"
+    // The report's subreport chosen by name, with its own data file and logon.
+    QString sottoreport;
+    QString fileDatiSottoreport;
+    QString connessioneSottoreport;
+    DestinazioneReport destinazione = DestinazioneReport::Anteprima;
+    QString filePdf;  // with DestinazioneReport::FilePdf
+    QString titoloAnteprima;
+};
+
+class ServizioReport {
+public:
+    virtual ~ServizioReport() = default;
+    // Runs the report now (the engine's action 1). Into the preview it returns as soon as the
+    // preview window is open. Failures raise Errore; 20545 is the user's cancellation.
+    virtual void esegui(const ImpostazioniReport& impostazioni) = 0;
+    // The name of subreport `indice` of a report file, "" when there is none.
+    virtual QString nomeSottoreport(const QString& fileReport, int indice) = 0;
+};
+
 struct Servizi {
     ServizioMessaggi& messaggi;
     ServizioCartelle& cartelle;
@@ -96,4 +126,5 @@ struct Servizi {
     ServizioVisualizzatore& visualizzatore;
     ServizioApplicazione& applicazione;
     ServizioFinestre& finestre;
+    ServizioReport& report;
 };
