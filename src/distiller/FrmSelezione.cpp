@@ -9,6 +9,7 @@
 #include "distiller/FrmDomanda.h"
 #include "distiller/frmCambioDomanda.h"
 #include "help/Help.h"
+#include "reports/StampeDistillatore.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -130,8 +131,6 @@ FrmSelezione::FrmSelezione(Contesto& contesto, AzioniSelezione azioni, QWidget* 
     }
     m_cmddati[4]->setEnabled(m_modo != 1 || static_cast<bool>(m_azioni.elencoFatture));
     m_cmddati[10]->setEnabled(static_cast<bool>(m_azioni.scarico));
-    m_cmddati[8]->setEnabled(static_cast<bool>(m_azioni.STAMPA));
-    m_cmddati[15]->setEnabled(static_cast<bool>(m_azioni.StampaBolle));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(filtro);
@@ -304,7 +303,7 @@ void FrmSelezione::Conferma()
         }
         break;
     case 5:
-        if (m_azioni.STAMPA(m_contesto)) {
+        if (StampeDistillatore::STAMPA(m_contesto, stato.DomandaCorrente.CAMPAGNA)) {
             stato.sSQL = QStringLiteral("UPDATE DOMANDE SET stam = 'S' where id_domanda = ?1");
             if (m_contesto.db().eseguiSenzaErrori(stato.sSQL, {stato.DomandaCorrente.ID_DOMANDA}) == 0) {
                 messaggi.mostra({Icona::Informazione, Pulsanti::Ok, 0, stato.sTitolo,
@@ -327,7 +326,8 @@ void FrmSelezione::Bolle()
                                                        : QStringLiteral("Selezionare una sola domanda.")});
         return;
     }
-    m_azioni.StampaBolle(m_contesto, SelezioneDistillatore::SEL_RECORD(*m_lista.modello, rigaScelta()));
+    const RecordDomanda riga = SelezioneDistillatore::SEL_RECORD(*m_lista.modello, rigaScelta());
+    StampeDistillatore::StampaBolle(m_contesto, {riga.ID_DOMANDA, riga.DOMANDA, riga.PROGRESSIVO, riga.CAMPAGNA});
 }
 
 void FrmSelezione::ChiamaFORM(int vTipo)

@@ -38,17 +38,13 @@ struct ListaDistillatore {
     ModelloLista* modello;
 };
 
-// The windows and printouts the selection window hands the chosen application to. A button
-// whose routine is not connected stays disabled.
+// The windows the selection window hands the chosen application to, built by other libraries.
+// A button whose window is not connected stays disabled.
 struct AzioniSelezione {
     // The invoice list of DomandaCorrente, shown modal.
     std::function<QWidget*(Contesto&)> elencoFatture;
     // The export window of DomandaCorrente, shown modal.
     std::function<QWidget*(Contesto&)> scarico;
-    // The invoice printout of DomandaCorrente; true when it succeeded.
-    std::function<bool(Contesto&)> STAMPA;
-    // The delivery-note printout of the list's current row.
-    std::function<void(Contesto&, const RecordDomanda& riga)> StampaBolle;
 };
 
 namespace SelezioneDistillatore {

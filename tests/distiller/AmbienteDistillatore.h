@@ -9,7 +9,10 @@
 // The fixture with helpers that write distiller applications, invoices and notes.
 class AmbienteDistillatore : public AmbienteProva {
 protected:
-    AmbienteDistillatore() { apriDatabase(); }
+    AmbienteDistillatore()
+    {
+        apriDatabase().esegui(QStringLiteral("INSERT INTO DISTILLERIA VALUES ('12345678903', 'CANTINA', 'VIA ROMA 1')"));
+    }
 
     qint32 ultimoId() { return leggi(QStringLiteral("SELECT last_insert_rowid()")).toInt(); }
 
@@ -27,7 +30,8 @@ protected:
                    const QString& lavorata = QStringLiteral("10,0000"))
     {
         stato.dbDati->esegui(QStringLiteral("INSERT INTO FATTURE (ID_DOMANDA, NUME_FATT, DENOMINAZIONE, DATA_FATT, QTA_LAVO, "
-                                            "ID_LAVORAZIONE) VALUES (?1, ?2, ?3, '01/02/2006', ?4, 1)"),
+                                            "ID_LAVORAZIONE, QTA_PROD, IMPO, IVA, IMPO_TOTA) "
+                                            "VALUES (?1, ?2, ?3, '01/02/2006', ?4, 1, '10,0000', '100,00', '20,00', '120,00')"),
                              {idDomanda, numero, denominazione, lavorata});
         return ultimoId();
     }

@@ -103,8 +103,6 @@ TEST_F(TestFrmSelezione, AperturaPerModo)
 {
     azioni.elencoFatture = [](Contesto&) { return new QLabel; };
     azioni.scarico = [](Contesto&) { return new QLabel; };
-    azioni.STAMPA = [](Contesto&) { return true; };
-    azioni.StampaBolle = [](Contesto&, const RecordDomanda&) {};
     QStringList chiavi;
     finestre.copioni["FrmHelp"] = [&chiavi](QWidget* help) { chiavi << static_cast<FrmHelp*>(help)->vNomeForm(); };
     struct Caso {
@@ -158,9 +156,6 @@ TEST_F(TestFrmSelezione, PulsantiSenzaFinestraCollegataRestanoDisabilitati)
     EXPECT_FALSE(apri(1).Cmddati(4)->isEnabled());
     EXPECT_TRUE(apri(3).Cmddati(4)->isEnabled());
     EXPECT_FALSE(apri(4).Cmddati(10)->isEnabled());
-    apri(5);
-    EXPECT_FALSE(finestra().Cmddati(8)->isEnabled());
-    EXPECT_FALSE(finestra().Cmddati(15)->isEnabled());
 }
 
 TEST_F(TestFrmSelezione, FiltriDaSoliECombinati)
@@ -251,11 +246,6 @@ TEST_F(TestFrmSelezione, StampeSoloDomandeConFattureDellaCampagnaPiuRecente)
 TEST_F(TestFrmSelezione, QuanteRigheSelezionate)
 {
     for (int i = 1; i <= 3; ++i) fattura(domanda(QStringLiteral("0000000000%1").arg(i), "01", "2005"), "1");
-    azioni.StampaBolle = [](Contesto&, const RecordDomanda&) { ADD_FAILURE() << "printout started"; };
-    azioni.STAMPA = [](Contesto&) -> bool {
-        ADD_FAILURE() << "printout started";
-        return false;
-    };
     struct Caso {
         int modo, pulsante;
         QList<int> righe;
@@ -280,6 +270,7 @@ TEST_F(TestFrmSelezione, QuanteRigheSelezionate)
         messaggi.verificaCompletato();
     }
     EXPECT_TRUE(finestre.aperture.isEmpty());
+    EXPECT_TRUE(report.eseguiti.isEmpty());
 }
 
 TEST_F(TestFrmSelezione, CancellaConConferma)
@@ -389,45 +380,39 @@ TEST_F(TestFrmSelezione, StampaImpostaIlFlagDiStampata)
 {
     const qint32 id = domanda("00000000001", "01", "2005");
     fattura(id, "1");
-    bool riuscita = false;
-    RecordDomanda stampata;
-    azioni.STAMPA = [&](Contesto& c) {
-        stampata = c.stato.DomandaCorrente;
-        return riuscita;
-    };
     apri(5);
     seleziona({0});
+    report.annulla = true;
+    messaggi.aspetta(avvisoModo("Stampa annullata dall'utente."));
     premi(8);
-    EXPECT_EQ(stampata.ID_DOMANDA, id);
-    EXPECT_EQ(riga(id), "00000000001|01|N|N") << "a printout that failed leaves the flag";
+    EXPECT_EQ(riga(id), "00000000001|01|N|N") << "a printout that did not run leaves the flag";
 
-    riuscita = true;
+    report.annulla = false;
+    messaggi.aspetta(avvisoModo("Stampa effettuata con successo."));
     premi(8);
     EXPECT_EQ(riga(id), "00000000001|01|S|N");
+    ASSERT_EQ(report.eseguiti.size(), 2);
+    EXPECT_TRUE(report.eseguiti.last().fileReport.endsWith("Rpt_distillerie_ElenchiFatture.rpt"));
 
-    azioni.STAMPA = [&](Contesto& c) {
-        c.stato.dbDati->esegui("DELETE FROM FATTURE");
-        c.stato.dbDati->esegui("DELETE FROM DOMANDE");
-        return true;
-    };
-    apri(5);
-    seleziona({0});
+    stato.dbDati->esegui("CREATE TRIGGER NESSUN_CAMBIO BEFORE UPDATE ON DOMANDE BEGIN SELECT RAISE(IGNORE); END");
+    stato.dbDati->esegui("UPDATE DOMANDE SET STAM = 'N'");
+    messaggi.aspetta(avvisoModo("Stampa effettuata con successo."));
     messaggi.aspetta(avvisoModo("Flag di stampa non aggiornato , rifare la stampa."));
     premi(8);
 }
 
 TEST_F(TestFrmSelezione, BolleStampaLaRigaCorrente)
 {
-    const qint32 id = domanda("00000000001", "04", "2005");
-    fattura(id, "1");
-    RecordDomanda riga;
-    azioni.StampaBolle = [&riga](Contesto&, const RecordDomanda& corrente) { riga = corrente; };
+    fattura(domanda("00000000001", "01", "2005"), "1");
+    fattura(domanda("00000000002", "04", "2005"), "1");
     apri(5);
-    seleziona({0});
+    seleziona({1});
+    messaggi.aspetta(avvisoModo("Stampa effettuata con successo."));
     premi(15);
-    EXPECT_EQ(riga.ID_DOMANDA, id);
-    EXPECT_EQ(riga.PROGRESSIVO, "04");
-    EXPECT_EQ(riga.CAMPAGNA, "2005");
+    ASSERT_EQ(report.eseguiti.size(), 1);
+    EXPECT_TRUE(report.eseguiti[0].fileReport.endsWith("Rpt_Bolle.rpt"));
+    EXPECT_TRUE(report.eseguiti[0].formulaSelezione.contains("'00000000002'")) << report.eseguiti[0].formulaSelezione.toStdString();
+    EXPECT_TRUE(report.eseguiti[0].formulaSelezione.contains("'04'"));
 }
 
 TEST_F(TestFrmSelezione, ApostrofoInOgniCasellaDelFiltro)
