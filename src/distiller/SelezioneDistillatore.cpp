@@ -4,14 +4,13 @@
 #include "app/base/Contesto.h"
 #include "app/base/LogErrori.h"
 #include "data/ModelloLista.h"
+#include "exchange/CongruenzaQuantita.h"
 #include "rules/Numeri.h"
 
 #include <QLabel>
 #include <QTableView>
 
 namespace {
-
-const QString A_CAPO = QStringLiteral("\r\n");
 
 const QString QUERY_A = QStringLiteral(
     "SELECT DOMANDE.*,  VARIETA.CODI_PROD AS PRODOTTO, VARIETA.DESC_PROD AS DESCRIZIONE_PRODOTTO "
@@ -49,18 +48,6 @@ QString fattureDellaDomanda(qint32 idDomanda)
            QString::number(idDomanda);
 }
 
-QString bolleDellaDomanda(qint32 idDomanda)
-{
-    return QStringLiteral(
-               "SELECT DOMANDE.* , FATTURE.*,BOLLE.* "
-               " FROM DOMANDE, FATTURE, VARIETA, LAVORAZIONI, BOLLE"
-               " WHERE DOMANDE.ID_DOMANDA=FATTURE.ID_DOMANDA  AND "
-               " DOMANDE.ID_VARIETA = VARIETA.ID_VARIETA  AND "
-               " FATTURE.ID_LAVORAZIONE=LAVORAZIONI.ID_LAVORAZIONE  AND "
-               " DOMANDE.ID_DOMANDA = ") +
-           QString::number(idDomanda) +
-           QStringLiteral(" AND FATTURE.ID_FATTURA=BOLLE.FK_ID_FATTURA ORDER BY BOLLE.FK_ID_FATTURA,BOLLE.ID_BOLLA");
-}
 
 bool chiaveDiModo(const QString& chiave)
 {
@@ -72,12 +59,6 @@ bool chiaveDiModo(const QString& chiave)
 // 800 twips.
 constexpr int LarghezzaFlag = 53;
 constexpr int LarghezzaColonna = 110;
-
-// A quantity as the older engine kept it in single precision, rounded to four decimals.
-NumeroDecimale quattroDecimali(double valore)
-{
-    return NumeroDecimale::daDouble(static_cast<double>(static_cast<float>(valore))).arrotondatoPari(4);
-}
 
 }  // namespace
 
@@ -100,10 +81,6 @@ QString QuerySelezioneDistillatore(const StatoCondiviso& stato, const QString& c
         sql = QUERY_C;
     } else if (chiave == QLatin1String("FATTURE2")) {
         sql = fattureDellaDomanda(id);
-    } else if (chiave == QLatin1String("SCARICO")) {
-        sql = fattureDellaDomanda(id) + QStringLiteral(" ORDER BY VAL(FATTURE.NUME_FATT)");
-    } else if (chiave == QLatin1String("SCARICO2")) {
-        sql = bolleDellaDomanda(id);
     }
     return sql + QLatin1Char(' ');
 }
@@ -188,34 +165,13 @@ RecordDomanda SEL_RECORD(const ModelloLista& modello, int riga)
     return domanda;
 }
 
-QString IncongruenzeQuantita(Database& db, qint32 idDomanda)
-{
-    Istruzione fatture = db.prepara(QStringLiteral(
-        "SELECT DENOMINAZIONE, NUME_FATT, CSNG('0' || IFNULL(QTA_LAVO, '')) AS LAVORATA, "
-        "(SELECT sum(CSNG(QUANTITA_PRODOTTO)) FROM BOLLE WHERE FK_ID_FATTURA = FATTURE.ID_FATTURA) AS SOMMA "
-        "FROM FATTURE WHERE ID_DOMANDA = ?1 ORDER BY ID_FATTURA"));
-    fatture.lega({idDomanda});
-    QString elenco;
-    while (fatture.avanza()) {
-        const double lavorata = fatture.valore(2).toDouble();
-        const double bolle = fatture.nullo(3) ? 0.0 : fatture.valore(3).toDouble();
-        if (quattroDecimali(lavorata) == quattroDecimali(bolle)) continue;
-        elenco += A_CAPO + QStringLiteral(" - ") + fatture.testo(0) + QStringLiteral(" fattura n° ") + fatture.testo(1);
-    }
-    return elenco;
-}
-
 bool VerificaCongruenzaQuantitaProdotto(Contesto& contesto, qint32 idDomanda, const QString& titolo)
 {
     bool congrue = false;
     Trappola(contesto, QStringLiteral("FrmSelezione VerificaCongruenzaQuantitaProdotto"), [&] {
-        const QString elenco = IncongruenzeQuantita(contesto.db(), idDomanda);
-        if (!elenco.trimmed().isEmpty()) {
-            contesto.messaggi().mostra({Icona::Informazione, Pulsanti::Ok, 0, titolo,
-                                        QStringLiteral("La domanda presenta incogruenze tra la somma") + A_CAPO +
-                                            QStringLiteral("del prodotto distillato delle fatture e la somma del "
-                                                           "prodotto delle bolle di consegna.") +
-                                            elenco});
+        const QString incongruenze = CongruenzaQuantita::TestoIncongruenze(contesto.db(), idDomanda);
+        if (!incongruenze.isEmpty()) {
+            contesto.messaggi().mostra({Icona::Informazione, Pulsanti::Ok, 0, titolo, incongruenze});
             return;
         }
         congrue = true;

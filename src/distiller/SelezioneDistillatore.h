@@ -51,9 +51,9 @@ namespace SelezioneDistillatore {
 // The key of a mode: its code in decimal ("0", "1" ...).
 QString chiaveModo(int modo);
 
-// The base query of a mode key or of "FATTURE2", "SCARICO", "SCARICO2" (these last three select
-// the invoices of DomandaCorrente); any other key gives a single blank. Each base query ends with
-// its WHERE clause, so a filter goes straight after it.
+// The base query of a mode key or of "FATTURE2" (the invoices of DomandaCorrente); any other key
+// gives a single blank. Each base query ends with its WHERE clause, so a filter goes straight after
+// it. The export keeps its own two queries (ScaricoFatture::QueryFatture and QueryBolle).
 QString QuerySelezioneDistillatore(const StatoCondiviso& stato, const QString& chiave);
 
 // The filter that follows the base query: number, flags and campaign, then the order by number,
@@ -70,9 +70,6 @@ void ImpostaColonneDistillatore(Contesto& contesto, const ListaDistillatore& lis
 // The application of one row of a list of query A, B or C.
 RecordDomanda SEL_RECORD(const ModelloLista& modello, int riga);
 
-// The invoices of the application whose processed quantity, to four decimals, differs from the
-// sum of their delivery notes: one line each (line break, " - ", name, " fattura n° ", number).
-QString IncongruenzeQuantita(Database& db, qint32 idDomanda);
 // True when every invoice agrees with its notes; otherwise shows the invoices that do not, with
 // `titolo` as caption, and answers false.
 bool VerificaCongruenzaQuantitaProdotto(Contesto& contesto, qint32 idDomanda, const QString& titolo);
