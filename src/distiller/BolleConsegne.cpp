@@ -32,7 +32,7 @@ double BolleConsegne::SommaAltreBolle(Contesto& contesto, qint32 fattura, qint32
     }
     Istruzione query = contesto.db().prepara(sql);
     query.lega(valori);
-    return query.avanza() ? Fattura::LeggiNumero(query.testo(0)) : 0.0;
+    return query.avanza() && !query.nullo(0) ? query.valore(0).toDouble() : 0.0;
 }
 
 std::optional<QString> BolleConsegne::ControllaQuantita(const QString& quantita, double sommaAltre,

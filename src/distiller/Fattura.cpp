@@ -175,7 +175,7 @@ void Fattura::iMPO_RIGAFOGLIO(Contesto& contesto)
     StatoCondiviso& stato = contesto.stato;
     Database& db = contesto.db();
     stato.sSQL = QStringLiteral(
-        "SELECT FATTURE.ID_FATTURA, FATTURE.RIGO, FATTURE.FOGL "
+        "SELECT FATTURE.ID_FATTURA "
         "FROM VARIETA INNER JOIN (LAVORAZIONI INNER JOIN (DOMANDE INNER JOIN FATTURE "
         "ON DOMANDE.ID_DOMANDA = FATTURE.ID_DOMANDA) ON LAVORAZIONI.ID_LAVORAZIONE = FATTURE.ID_LAVORAZIONE) "
         "ON VARIETA.ID_VARIETA = DOMANDE.ID_VARIETA where DOMANDE.DOMANDA = ?1 AND domande.PROGRESSIVO = ?2 "
@@ -184,7 +184,7 @@ void Fattura::iMPO_RIGAFOGLIO(Contesto& contesto)
     {
         Istruzione query = db.prepara(stato.sSQL);
         query.lega({stato.DomandaCorrente.DOMANDA, stato.DomandaCorrente.PROGRESSIVO});
-        while (query.avanza()) fatture << query.intero(QStringLiteral("ID_FATTURA"));
+        while (query.avanza()) fatture << static_cast<qint32>(query.valore(0).toLongLong());
     }
     Transazione transazione(db);
     stato.iFoglio = 1;
