@@ -62,3 +62,9 @@ void CampoTesto::focusInEvent(QFocusEvent* evento)
     QLineEdit::focusInEvent(evento);
     Md_FunzioniGenerali::SelezionaTesto(*this);
 }
+
+void CampoTesto::focusOutEvent(QFocusEvent* evento)
+{
+    QLineEdit::focusOutEvent(evento);
+    if (evento->reason() != Qt::ActiveWindowFocusReason && evento->reason() != Qt::PopupFocusReason) Q_EMIT uscito();
+}

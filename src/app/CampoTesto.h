@@ -24,9 +24,14 @@ public:
     const QString& tag() const { return m_tag; }
     void setTag(const QString& tag) { m_tag = tag; }
 
+Q_SIGNALS:
+    // The focus moved on to another control; not sent when only the window lost the focus.
+    void uscito();
+
 protected:
     void keyPressEvent(QKeyEvent* evento) override;
     void focusInEvent(QFocusEvent* evento) override;
+    void focusOutEvent(QFocusEvent* evento) override;
 
 private:
     // `evento` is the key as pressed; null for a key the filters type themselves.

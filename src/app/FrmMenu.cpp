@@ -5,6 +5,7 @@
 #include "app/base/Costanti.h"
 #include "app/base/GestioneDataBase.h"
 #include "app/base/LogErrori.h"
+#include "distiller/FrmSelezione.h"
 #include "distiller/frmInizializza.h"
 #include "help/Help.h"
 #include "help/frmAbout.h"
@@ -52,15 +53,20 @@ void FrmMenu::creaMenu()
     QMenu* gestione = menuBar()->addMenu(QStringLiteral("Gestione"));
 
     QMenu* fatturazione = gestione->addMenu(QStringLiteral("Fatturazione"));
-    voce(fatturazione, QStringLiteral("Domande"), 0, QStringLiteral(" Domande "));
-    voce(fatturazione, QStringLiteral("Fatture"), 1, QStringLiteral(" Fatture "));
+    connect(voce(fatturazione, QStringLiteral("Domande"), 0, QStringLiteral(" Domande ")), &QAction::triggered, this,
+            &FrmMenu::apriSelezione);
+    connect(voce(fatturazione, QStringLiteral("Fatture"), 1, QStringLiteral(" Fatture ")), &QAction::triggered, this,
+            &FrmMenu::apriSelezione);
     fatturazione->addSeparator();
-    voce(fatturazione, QStringLiteral("Cambio N° Domanda"), 3, QStringLiteral(" Cambio Num. Domande "));
+    connect(voce(fatturazione, QStringLiteral("Cambio N° Domanda"), 3, QStringLiteral(" Cambio Num. Domande ")), &QAction::triggered, this,
+            &FrmMenu::apriSelezione);
     fatturazione->addSeparator();
-    voce(fatturazione, QStringLiteral("Stampe"), 5, QStringLiteral("Stampa Domanda "));
+    connect(voce(fatturazione, QStringLiteral("Stampe"), 5, QStringLiteral("Stampa Domanda ")), &QAction::triggered, this,
+            &FrmMenu::apriSelezione);
     voce(fatturazione, QStringLiteral("Stampe Bolle"), std::nullopt, QStringLiteral("Stampa Bolle "))->setEnabled(false);
     fatturazione->addSeparator();
-    voce(fatturazione, QStringLiteral("Scarico Domande"), 4, QStringLiteral(" Scarico della Domanda "));
+    connect(voce(fatturazione, QStringLiteral("Scarico Domande"), 4, QStringLiteral(" Scarico della Domanda ")), &QAction::triggered, this,
+            &FrmMenu::apriSelezione);
     fatturazione->addSeparator();
     voce(fatturazione, QStringLiteral("Carico fornitura"), 6, QStringLiteral(" Carico della Domanda "));
 
@@ -108,6 +114,18 @@ void FrmMenu::creaMenu()
 void FrmMenu::apriDistilleria()
 {
     mostraNelMenu(m_frmInizializza, [this] { return new frmInizializza(m_contesto); });
+}
+
+void FrmMenu::apriSelezione()
+{
+    if (m_frmSelezione && m_frmSelezione->modo() != m_contesto.stato.vModoOperativo) {
+        FrmSelezione* aperta = m_frmSelezione;
+        m_frmSelezione = nullptr;
+        aperta->close();
+    }
+    QPointer<QWidget> finestra = m_frmSelezione.data();
+    mostraNelMenu(finestra, [this] { return new FrmSelezione(m_contesto, m_azioniSelezione); });
+    m_frmSelezione = qobject_cast<FrmSelezione*>(finestra.data());
 }
 
 void FrmMenu::mostraNelMenu(QPointer<QWidget>& finestra, const std::function<QWidget*()>& crea)

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "distiller/SelezioneDistillatore.h"
+
 #include <QMainWindow>
 #include <QPointer>
 
 #include <functional>
 #include <optional>
 
+class FrmSelezione;
 class QMdiArea;
 class QMenu;
 struct Contesto;
@@ -28,11 +31,15 @@ private:
     // One entry of a group: it stores its mode (when it has one) and its title.
     QAction* voce(QMenu* gruppo, const QString& didascalia, std::optional<int> modo, const QString& titolo);
     void apriDistilleria();
+    // The selection window of the mode just chosen; one open for another mode is closed first.
+    void apriSelezione();
     // Brings forward the window when it is open, otherwise opens a new one inside the main window.
     void mostraNelMenu(QPointer<QWidget>& finestra, const std::function<QWidget*()>& crea);
 
     Contesto& m_contesto;
     QMdiArea* m_area;
     QPointer<QWidget> m_frmInizializza;
+    QPointer<FrmSelezione> m_frmSelezione;
+    AzioniSelezione m_azioniSelezione;
     QPointer<QWidget> m_frmAbout;
 };

@@ -132,6 +132,7 @@ TEST_F(TestFrmMenu, OgniVoceImpostaModoETitolo)
         QString titolo;
     };
     const QString F = QStringLiteral("Fatturazione"), C = QStringLiteral("Conferimenti");
+    finestre.copioni[QStringLiteral("FrmSelezione")] = [](QWidget* finestra) { finestra->show(); };
     const QList<Caso> casi = {
         {{F, "Domande"}, 0, " Domande "},
         {{F, "Fatture"}, 1, " Fatture "},
@@ -164,11 +165,32 @@ TEST_F(TestFrmMenu, OgniVoceImpostaModoETitolo)
     voce({QStringLiteral("Gestione"), F, QStringLiteral("Stampe Bolle")})->trigger();
     EXPECT_EQ(stato.sTitolo, modoInvariato) << "la voce non disponibile non agisce";
 
+    // The distiller entries each opened the selection window for their mode, the one before closed.
+    ASSERT_EQ(finestre.aperture.size(), 5);
+    const QList<int> modiAperti = {0, 1, 3, 5, 4};
+    for (int i = 0; i < modiAperti.size(); ++i) {
+        EXPECT_EQ(finestre.aperture[i].classe, QStringLiteral("FrmSelezione"));
+        EXPECT_EQ(finestre.aperture[i].modo, ModoFinestra::NelMenu);
+        EXPECT_EQ(finestre.aperture[i].vModoOperativo, modiAperti[i]);
+        EXPECT_EQ(finestre.aperteNelMenu[i]->isVisible(), i == modiAperti.size() - 1);
+    }
+
     voce({QStringLiteral("Funzioni di sistema"), QStringLiteral("Inizializza Distilleria")})->trigger();
-    ASSERT_EQ(finestre.aperture.size(), 1);
-    EXPECT_EQ(finestre.aperture[0].classe, QStringLiteral("frmInizializza"));
-    EXPECT_EQ(finestre.aperture[0].sTitolo, QStringLiteral(" Inizializza Distilleria "));
+    ASSERT_EQ(finestre.aperture.size(), 6);
+    EXPECT_EQ(finestre.aperture[5].classe, QStringLiteral("frmInizializza"));
+    EXPECT_EQ(finestre.aperture[5].sTitolo, QStringLiteral(" Inizializza Distilleria "));
     EXPECT_EQ(stato.vModoOperativo, 5);
+}
+
+TEST_F(TestFrmMenu, SelezioneGiaApertaPerLoStessoModoNonSiRiapre)
+{
+    distilleriaPresente();
+    finestre.copioni[QStringLiteral("FrmSelezione")] = [](QWidget* finestra) { finestra->show(); };
+    QAction* domande = voce({QStringLiteral("Gestione"), QStringLiteral("Fatturazione"), QStringLiteral("Domande")});
+    domande->trigger();
+    domande->trigger();
+    ASSERT_EQ(finestre.aperture.size(), 1);
+    EXPECT_TRUE(finestre.aperteNelMenu.last()->isVisible());
 }
 
 TEST_F(TestFrmMenu, HelpMostraTuttiGliArgomentiEVersioneApreLeInformazioni)
