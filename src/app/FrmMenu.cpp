@@ -5,6 +5,7 @@
 #include "app/base/Costanti.h"
 #include "app/base/GestioneDataBase.h"
 #include "app/base/LogErrori.h"
+#include "distiller/FrmSelezionaFatture.h"
 #include "distiller/FrmSelezione.h"
 #include "distiller/frmInizializza.h"
 #include "help/Help.h"
@@ -23,6 +24,7 @@ FrmMenu::FrmMenu(Contesto& contesto, QWidget* parent)
     setCentralWidget(m_area);
     resize(1024, 720);
     m_contesto.servizi.finestre.impostaArea(m_area);
+    m_azioniSelezione.elencoFatture = [](Contesto& contesto) { return new FrmSelezionaFatture(contesto); };
     creaMenu();
 
     if (!Gestione_DataBase::ApriDatabase(m_contesto, false)) return;
