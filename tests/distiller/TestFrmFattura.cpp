@@ -3,6 +3,7 @@
 
 #include "app/CampoTesto.h"
 #include "app/base/Costanti.h"
+#include "app/base/LogErrori.h"
 #include "data/ModelloLista.h"
 #include "distiller/FrmFattura.h"
 #include "distiller/frmBolleConsegne.h"
@@ -530,4 +531,44 @@ TEST_F(TestFrmFattura, HelpSecondoLOperazione)
         QTest::keyClick(f.TxtDati(5), Qt::Key_F1);
     }
     EXPECT_EQ(chiavi, (QStringList{"FRMFATTURA_INS", "FRMFATTURA_INS", "FRMFATTURA_MOD", "FRMFATTURA_MOD"}));
+}
+
+TEST_F(TestFrmFattura, FallimentiDelSalvataggioNonLascianoMezzeModifiche)
+{
+    const auto errore = [](Database& db, const QString& sql, const QString& etichetta) {
+        try {
+            db.esegui(sql);
+        } catch (const Errore& e) {
+            return Messaggio{Icona::Esclamazione, Pulsanti::Ok, 0, QStringLiteral("Gestione Errori"),
+                             LogErrori::TestoGestioneErrori(e.numero(), e.descrizione(), QStringLiteral("tormavellino"), etichetta)};
+        }
+        return Messaggio{};
+    };
+    bollaInDatabase(0, QStringLiteral("P"), QStringLiteral("02/02/2006"), QStringLiteral("10,0000"), QStringLiteral("05/03/2006"));
+
+    // A product gone from LAVORAZIONI: nothing stored, the pending note still pending, the window closed.
+    FrmFattura& f = apri(QStringLiteral("I"));
+    compila(f);
+    apriDatabase().esegui(QStringLiteral("DELETE FROM LAVORAZIONI WHERE CODI_LAVO = 'VRT'"));
+    messaggi.aspetta({Icona::Esclamazione, Pulsanti::Ok, 0, QStringLiteral("Gestione Errori"),
+                      LogErrori::TestoGestioneErrori(3021, QStringLiteral("Nessun record corrente."), QStringLiteral("tormavellino"),
+                                                     QStringLiteral("FrmFattura motedofatture"))});
+    clic(f.Cmddati(0));
+    messaggi.verificaCompletato();
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(conta(QStringLiteral("FATTURE")), 0);
+    EXPECT_EQ(leggi(QStringLiteral("SELECT STAM || SCAR FROM DOMANDE")), QStringLiteral("SS"));
+    EXPECT_EQ(conta(QStringLiteral("BOLLE WHERE FK_ID_FATTURA = 0")), 1);
+
+    // A payment-date check that cannot read the notes refuses the invoice instead of letting it through.
+    FrmFattura& g = apri(QStringLiteral("I"));
+    compila(g);
+    g.cboProdotto()->setCurrentIndex(0);
+    g.TxtDati(9)->clear();
+    apriDatabase().esegui(QStringLiteral("ALTER TABLE BOLLE RENAME TO BOLLE_VIA"));
+    messaggi.aspetta(errore(apriDatabase(), QStringLiteral("select 1 from bolle"), QStringLiteral("FrmFattura CONTROLLACAMPI")));
+    clic(g.Cmddati(0));
+    messaggi.verificaCompletato();
+    EXPECT_TRUE(g.isVisible());
+    EXPECT_EQ(conta(QStringLiteral("FATTURE")), 0);
 }
