@@ -5,8 +5,10 @@
 #include "app/base/Costanti.h"
 #include "app/base/GestioneDataBase.h"
 #include "app/base/LogErrori.h"
+#include "distiller/FrmSelezionaFatture.h"
 #include "distiller/FrmSelezione.h"
 #include "distiller/frmInizializza.h"
+#include "distiller/frmScarico.h"
 #include "help/Help.h"
 #include "help/frmAbout.h"
 
@@ -23,6 +25,8 @@ FrmMenu::FrmMenu(Contesto& contesto, QWidget* parent)
     setCentralWidget(m_area);
     resize(1024, 720);
     m_contesto.servizi.finestre.impostaArea(m_area);
+    m_azioniSelezione.elencoFatture = [](Contesto& contesto) { return new FrmSelezionaFatture(contesto); };
+    m_azioniSelezione.scarico = [](Contesto& contesto) { return new frmScarico(contesto); };
     creaMenu();
 
     if (!Gestione_DataBase::ApriDatabase(m_contesto, false)) return;

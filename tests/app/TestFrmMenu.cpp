@@ -2,12 +2,16 @@
 
 #include "app/FrmMenu.h"
 #include "app/base/Costanti.h"
+#include "distiller/FrmSelezione.h"
 #include "help/FrmHelp.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
 
 #include <memory>
 
@@ -180,6 +184,41 @@ TEST_F(TestFrmMenu, OgniVoceImpostaModoETitolo)
     EXPECT_EQ(finestre.aperture[5].classe, QStringLiteral("frmInizializza"));
     EXPECT_EQ(finestre.aperture[5].sTitolo, QStringLiteral(" Inizializza Distilleria "));
     EXPECT_EQ(stato.vModoOperativo, 5);
+}
+
+TEST_F(TestFrmMenu, SelezionaDelleFattureApreLElencoDelleFatture)
+{
+    apriDatabase().esegui(QStringLiteral("INSERT INTO DOMANDE (DOMANDA, PROGRESSIVO, ID_VARIETA, TIPO_ARTICOLO, STAM, SCAR, "
+                                         "PROG_VERS, DATA_CAMP) VALUES ('12345678901', '01', 1, '30', 'N', 'N', '1', '2005')"));
+    distilleriaPresente();
+    finestre.copioni[QStringLiteral("FrmSelezione")] = [](QWidget* finestra) {
+        auto* selezione = static_cast<FrmSelezione*>(finestra);
+        selezione->show();
+        selezione->TDBG_DISTILLA()->selectRow(0);
+        QTest::mouseClick(selezione->Cmddati(4), Qt::LeftButton);
+    };
+    voce({QStringLiteral("Gestione"), QStringLiteral("Fatturazione"), QStringLiteral("Fatture")})->trigger();
+    ASSERT_EQ(finestre.aperture.size(), 2);
+    EXPECT_EQ(finestre.aperture[1].classe, QStringLiteral("FrmSelezionaFatture"));
+    EXPECT_EQ(finestre.aperture[1].modo, ModoFinestra::Modale);
+    EXPECT_EQ(stato.DomandaCorrente.DOMANDA, QStringLiteral("12345678901"));
+}
+
+TEST_F(TestFrmMenu, ScaricoDiUnaDomandaStampataApreLaFinestraDiScarico)
+{
+    apriDatabase().esegui(QStringLiteral("INSERT INTO DOMANDE (DOMANDA, PROGRESSIVO, ID_VARIETA, TIPO_ARTICOLO, STAM, SCAR, "
+                                         "PROG_VERS, DATA_CAMP) VALUES ('12345678901', '01', 1, '30', 'S', 'N', '1', '2005')"));
+    distilleriaPresente();
+    finestre.copioni[QStringLiteral("FrmSelezione")] = [](QWidget* finestra) {
+        auto* selezione = static_cast<FrmSelezione*>(finestra);
+        selezione->show();
+        selezione->TDBG_DISTILLA()->selectRow(0);
+        QTest::mouseClick(selezione->Cmddati(10), Qt::LeftButton);
+    };
+    voce({QStringLiteral("Gestione"), QStringLiteral("Fatturazione"), QStringLiteral("Scarico Domande")})->trigger();
+    ASSERT_EQ(finestre.aperture.size(), 2);
+    EXPECT_EQ(finestre.aperture[1].classe, QStringLiteral("frmScarico"));
+    EXPECT_EQ(finestre.aperture[1].modo, ModoFinestra::Modale);
 }
 
 TEST_F(TestFrmMenu, SelezioneGiaApertaPerLoStessoModoNonSiRiapre)
