@@ -1,12 +1,16 @@
 #include "app/CampiFinestra.h"
 
 #include "app/base/Contesto.h"
+#include "app/base/Costanti.h"
 #include "rules/ControlliFiscali.h"
+#include "rules/Date.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QScreen>
 
 namespace Md_FunzioniGenerali {
@@ -77,3 +81,31 @@ bool CodiceFiscaleOPartitaIva(Contesto& contesto, const QString& valore)
 }
 
 }  // namespace Md_FunzioniGenerali
+
+QHBoxLayout* Md_FunzioniGenerali::RigaPulsanti(QWidget& finestra, const QList<Pulsante>& pulsanti,
+                                               std::span<QPushButton*> cmddati, const std::function<void(int)>& clic)
+{
+    auto* riga = new QHBoxLayout;
+    riga->addStretch();
+    for (const Pulsante& p : pulsanti) {
+        auto* pulsante = new QPushButton(QString::fromUtf8(p.didascalia), &finestra);
+        pulsante->setObjectName(QStringLiteral("Cmddati_%1").arg(p.indice));
+        riga->addWidget(pulsante);
+        const int indice = p.indice;
+        QObject::connect(pulsante, &QPushButton::clicked, &finestra, [clic, indice] { clic(indice); });
+        cmddati[static_cast<size_t>(indice)] = pulsante;
+    }
+    return riga;
+}
+
+bool Md_FunzioniGenerali::ControllaDataInUscita(Contesto& contesto, QLineEdit& campo)
+{
+    if (campo.text().trimmed().isEmpty()) return true;
+    if (IsDate(campo.text())) {
+        campo.setText(RiscriviData(campo.text()));
+        return true;
+    }
+    contesto.messaggi().mostra(
+        {Icona::Esclamazione, Pulsanti::Ok, 0, md_Globali::TITOLO_PROGRAMMA, QStringLiteral("Data non valida")});
+    return false;
+}

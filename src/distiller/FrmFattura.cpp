@@ -148,17 +148,10 @@ FrmFattura::FrmFattura(Contesto& contesto, QWidget* parent)
         }
     }
 
-    const std::array<const char*, 4> titoli{"Salva", "Esci", "Help", "Bolle"};
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addStretch();
-    for (size_t i = 0; i < titoli.size(); ++i) {
-        m_cmddati[i] = new QPushButton(QString::fromLatin1(titoli[i]), this);
-        m_cmddati[i]->setObjectName(QStringLiteral("Cmddati_%1").arg(i));
-        pulsanti->addWidget(m_cmddati[i]);
-        connect(m_cmddati[i], &QPushButton::clicked, this, [this, i] {
-            if (!m_uscita->consumaRifiuto()) CmdDATI_Click(static_cast<int>(i));
-        });
-    }
+    auto* pulsanti = Md_FunzioniGenerali::RigaPulsanti(*this, {{0, "Salva"}, {1, "Esci"}, {2, "Help"}, {3, "Bolle"}},
+                                                       m_cmddati, [this](int indice) {
+                                                           if (!m_uscita->consumaRifiuto()) CmdDATI_Click(indice);
+                                                       });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(domanda);
     layout->addWidget(fattura);
@@ -231,16 +224,7 @@ Fattura::Campi FrmFattura::campi() const
 bool FrmFattura::TxtDati_Validate(int indice)
 {
     CampoTesto* campo = TxtDati(indice);
-    if (indice >= 7 && indice <= 9) {
-        if (campo->text().trimmed().isEmpty()) return true;
-        if (IsDate(campo->text())) {
-            campo->setText(RiscriviData(campo->text()));
-            return true;
-        }
-        m_contesto.messaggi().mostra(
-            {Icona::Esclamazione, Pulsanti::Ok, 0, md_Globali::TITOLO_PROGRAMMA, QStringLiteral("Data non valida")});
-        return false;
-    }
+    if (indice >= 7 && indice <= 9) return Md_FunzioniGenerali::ControllaDataInUscita(m_contesto, *campo);
     if (indice >= 11 && indice <= 14) campo->setText(Format(QStringLiteral("0") + campo->text(), QStringLiteral("##0.0000")));
     if (indice >= 15) campo->setText(Format(QStringLiteral("0") + campo->text(), QStringLiteral("##0.00")));
     return true;

@@ -83,16 +83,9 @@ FrmSelezionaFatture::FrmSelezionaFatture(Contesto& contesto, QWidget* parent)
     rigaTotale->addWidget(new QLabel(QStringLiteral("Totale Quintali delle fatture"), this));
     rigaTotale->addWidget(totale);
 
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addStretch();
-    const std::array<std::pair<int, const char*>, 5> titoli{{{1, "Nuovo"}, {2, "Modifica"}, {4, "Cancella"}, {3, "Esci"}, {0, "Help"}}};
-    for (const auto& [indice, titolo] : titoli) {
-        auto* pulsante = new QPushButton(QString::fromLatin1(titolo), this);
-        pulsante->setObjectName(QStringLiteral("Cmddati_%1").arg(indice));
-        pulsanti->addWidget(pulsante);
-        connect(pulsante, &QPushButton::clicked, this, [this, indice] { CmdDATI_Click(indice); });
-        m_cmddati[static_cast<size_t>(indice)] = pulsante;
-    }
+    auto* pulsanti = Md_FunzioniGenerali::RigaPulsanti(
+        *this, {{1, "Nuovo"}, {2, "Modifica"}, {4, "Cancella"}, {3, "Esci"}, {0, "Help"}}, m_cmddati,
+        [this](int indice) { CmdDATI_Click(indice); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(domanda);

@@ -102,18 +102,10 @@ frmBolleConsegne::frmBolleConsegne(Contesto& contesto, FrmFattura& frmFattura, q
         m_txtDati[static_cast<size_t>(campo.indice)] = testo;
     }
 
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addStretch();
-    const std::array<std::pair<int, const char*>, 4> titoli{{{0, "Modifica"}, {1, "Nuova"}, {3, "Cancella"}, {2, "Esci"}}};
-    for (const auto& [indice, titolo] : titoli) {
-        auto* pulsante = new QPushButton(QString::fromLatin1(titolo), this);
-        pulsante->setObjectName(QStringLiteral("Cmddati_%1").arg(indice));
-        pulsanti->addWidget(pulsante);
-        connect(pulsante, &QPushButton::clicked, this, [this, indice] {
-            if (!m_uscita->consumaRifiuto()) CmdDati_Click(indice);
-        });
-        m_cmddati[static_cast<size_t>(indice)] = pulsante;
-    }
+    auto* pulsanti = Md_FunzioniGenerali::RigaPulsanti(*this, {{0, "Modifica"}, {1, "Nuova"}, {3, "Cancella"}, {2, "Esci"}},
+                                                       m_cmddati, [this](int indice) {
+                                                           if (!m_uscita->consumaRifiuto()) CmdDati_Click(indice);
+                                                       });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tdbgBolle);
     layout->addWidget(m_fraDettaglio);
@@ -237,16 +229,7 @@ void frmBolleConsegne::Cancella()
 bool frmBolleConsegne::TxtDati_Validate(int indice)
 {
     CampoTesto* campo = TxtDati(indice);
-    if (indice == 2 || indice == 4) {
-        if (campo->text().trimmed().isEmpty()) return true;
-        if (IsDate(campo->text())) {
-            campo->setText(RiscriviData(campo->text()));
-            return true;
-        }
-        m_contesto.messaggi().mostra(
-            {Icona::Esclamazione, Pulsanti::Ok, 0, md_Globali::TITOLO_PROGRAMMA, QStringLiteral("Data non valida")});
-        return false;
-    }
+    if (indice == 2 || indice == 4) return Md_FunzioniGenerali::ControllaDataInUscita(m_contesto, *campo);
     campo->setText(Format(QStringLiteral("0") + campo->text(), QStringLiteral("##0.0000")));
     if (indice != 3) return true;
     const auto rifiuto = BolleConsegne::ControllaQuantita(campo->text(), m_sommaAltre, m_frmFattura.TxtDati(14)->text());

@@ -1,5 +1,6 @@
 #include "distiller/frmCambioDomanda.h"
 
+#include "app/CampiFinestra.h"
 #include "app/CampoTesto.h"
 #include "app/base/Contesto.h"
 #include "app/base/LogErrori.h"
@@ -52,15 +53,8 @@ frmCambioDomanda::frmCambioDomanda(Contesto& contesto, QWidget* parent) : QWidge
     TxtDati(1)->setReadOnly(true);
     TxtDati(1)->setText(contesto.stato.DomandaCorrente.DOMANDA);
 
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addStretch();
-    const std::array<const char*, 3> didascalie{"Salva", "Esci", "Help"};
-    for (size_t i = 0; i < didascalie.size(); ++i) {
-        m_cmddati[i] = new QPushButton(QLatin1String(didascalie[i]), this);
-        m_cmddati[i]->setObjectName(QStringLiteral("Cmddati_%1").arg(i));
-        pulsanti->addWidget(m_cmddati[i]);
-        connect(m_cmddati[i], &QPushButton::clicked, this, [this, i] { CmdDATI_Click(static_cast<int>(i)); });
-    }
+    auto* pulsanti = Md_FunzioniGenerali::RigaPulsanti(*this, {{0, "Salva"}, {1, "Esci"}, {2, "Help"}}, m_cmddati,
+                                                       [this](int indice) { CmdDATI_Click(indice); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(cornice);
     layout->addLayout(pulsanti);

@@ -29,7 +29,6 @@ constexpr std::array<Campo, 3> CAMPI{{
     {"RAGI_SOCI", "Ragione sociale ", "Ragione sociale", 30},
     {"INDI_DIST", "Indirizzo sede legale ", "Indirizzo sede legale", 30},
 }};
-constexpr std::array<const char*, 3> PULSANTI{"Salva", "Esci", "Help"};
 }  // namespace
 
 frmInizializza::frmInizializza(Contesto& contesto, QWidget* parent) : QWidget(parent), m_contesto(contesto)
@@ -55,14 +54,8 @@ frmInizializza::frmInizializza(Contesto& contesto, QWidget* parent) : QWidget(pa
     }
     griglia->setColumnStretch(1, 1);
 
-    auto* pulsanti = new QHBoxLayout;
-    pulsanti->addStretch();
-    for (size_t i = 0; i < PULSANTI.size(); ++i) {
-        m_cmddati[i] = new QPushButton(QString::fromLatin1(PULSANTI[i]), this);
-        m_cmddati[i]->setObjectName(QStringLiteral("Cmddati_%1").arg(i));
-        pulsanti->addWidget(m_cmddati[i]);
-        connect(m_cmddati[i], &QPushButton::clicked, this, [this, i] { CmdDATI_Click(static_cast<int>(i)); });
-    }
+    auto* pulsanti = Md_FunzioniGenerali::RigaPulsanti(*this, {{0, "Salva"}, {1, "Esci"}, {2, "Help"}}, m_cmddati,
+                                                       [this](int indice) { CmdDATI_Click(indice); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(cornice);
     layout->addLayout(pulsanti);
