@@ -9,6 +9,7 @@
 #include "distiller/FrmSelezione.h"
 #include "distiller/frmInizializza.h"
 #include "distiller/frmScarico.h"
+#include "exchange/BackupRestore.h"
 #include "help/Help.h"
 #include "help/frmAbout.h"
 
@@ -27,6 +28,9 @@ FrmMenu::FrmMenu(Contesto& contesto, QWidget* parent)
     m_contesto.servizi.finestre.impostaArea(m_area);
     m_azioniSelezione.elencoFatture = [](Contesto& contesto) { return new FrmSelezionaFatture(contesto); };
     m_azioniSelezione.scarico = [](Contesto& contesto) { return new frmScarico(contesto); };
+    m_xZipDataBase.richiestaDisco = [this](int numeroDisco) {
+        BackupRestore::RichiestaDisco(m_contesto, m_xZipDataBase, windowTitle(), numeroDisco);
+    };
     creaMenu();
 
     if (!Gestione_DataBase::ApriDatabase(m_contesto, false)) return;
@@ -105,8 +109,12 @@ void FrmMenu::creaMenu()
                  QStringLiteral(" Inizializza Distilleria ")),
             &QAction::triggered, this, &FrmMenu::apriDistilleria);
     QMenu* archivi = sistema->addMenu(QStringLiteral("Archivi"));
-    archivi->addAction(QStringLiteral("Backup"));
-    archivi->addAction(QStringLiteral("Restore"));
+    for (const int operazione : {0, 1}) {
+        connect(archivi->addAction(operazione == 0 ? QStringLiteral("Backup") : QStringLiteral("Restore")),
+                &QAction::triggered, this, [this, operazione] {
+                    BackupRestore::EseguiVoceArchivi(m_contesto, m_xZipDataBase, operazione, windowTitle());
+                });
+    }
 
     connect(menuBar()->addAction(QStringLiteral("Versione")), &QAction::triggered, this,
             [this] { mostraNelMenu(m_frmAbout, [this] { return new frmAbout(m_contesto); }); });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Archiviatore.h"
 #include "distiller/SelezioneDistillatore.h"
 
 #include <QMainWindow>
@@ -42,4 +43,5 @@ private:
     QPointer<FrmSelezione> m_frmSelezione;
     AzioniSelezione m_azioniSelezione;
     QPointer<QWidget> m_frmAbout;
+    Archiviatore m_xZipDataBase;
 };

@@ -14,9 +14,14 @@ CorniceScarico::CorniceScarico(Contesto& contesto, QString tipoFornitura, QStrin
 {
 }
 
+QString CorniceScarico::ScegliPercorso(Contesto& contesto, const QString& prompt)
+{
+    return contesto.servizi.cartelle.scegliCartella(prompt);
+}
+
 QString CorniceScarico::ScegliPercorso()
 {
-    return PercorsoScelto(m_contesto.servizi.cartelle.scegliCartella(QStringLiteral("Selezionare il Percorso di scarico.")));
+    return PercorsoScelto(ScegliPercorso(m_contesto, QStringLiteral("Selezionare il Percorso di scarico.")));
 }
 
 QString CorniceScarico::PercorsoScelto(const QString& scelta)

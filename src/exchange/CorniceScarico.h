@@ -24,7 +24,9 @@ public:
     // `tipoFornitura` goes into the file name ("FAT", "CONF"); `etichetta` names the routine in the log.
     CorniceScarico(Contesto& contesto, QString tipoFornitura, QString etichetta);
 
-    // The folder chooser; the folder without its trailing separator, or "" when the user gave up.
+    // The folder chooser with `prompt`: the folder as chosen, or "" when the user cancels.
+    static QString ScegliPercorso(Contesto& contesto, const QString& prompt);
+    // The export's choice: the folder without its trailing separator, or "" when the user gave up.
     QString ScegliPercorso();
     static QString PercorsoScelto(const QString& scelta);
 

@@ -75,6 +75,12 @@ struct StatoCondiviso {
     int iRigo = 0;
     QString sVersioneDB;
     QString sDataVersione;
+    // Backup and restore: 0 while a backup runs, 1 while a restore runs.
+    int iOperazioneArchivio = 0;
+    // The chosen archive folder, then the file the archiver reads.
+    QString sPercorsoArchivio;
+    // Set when the user gives the backup or restore up at any prompt.
+    bool bOperazioneAnnullata = false;
 
     RecordDomanda DomandaCorrente;
     RecordFattura FatturaCorrente;
