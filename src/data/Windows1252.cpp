@@ -68,6 +68,9 @@ QByteArray Windows1252::codifica(const QString& testo)
 
 QString Windows1252::decodifica(const QByteArray& byte)
 {
+    if (std::all_of(byte.cbegin(), byte.cend(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        return QString::fromLatin1(byte);
+    }
     const Convertitore convertitore("UTF-8", "WINDOWS-1252");
     return QString::fromUtf8(convertitore.converti(byte, unByte));
 }
