@@ -42,4 +42,5 @@ private:
     QPointer<FrmSelezione> m_frmSelezione;
     AzioniSelezione m_azioniSelezione;
     QPointer<QWidget> m_frmAbout;
+    QPointer<QWidget> m_frmCarico;
 };
