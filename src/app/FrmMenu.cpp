@@ -8,6 +8,7 @@
 #include "distiller/FrmSelezionaFatture.h"
 #include "distiller/FrmSelezione.h"
 #include "distiller/frmInizializza.h"
+#include "distiller/frmCarico.h"
 #include "distiller/frmScarico.h"
 #include "exchange/BackupRestore.h"
 #include "help/Help.h"
@@ -76,7 +77,8 @@ void FrmMenu::creaMenu()
     connect(voce(fatturazione, QStringLiteral("Scarico Domande"), 4, QStringLiteral(" Scarico della Domanda ")), &QAction::triggered, this,
             &FrmMenu::apriSelezione);
     fatturazione->addSeparator();
-    voce(fatturazione, QStringLiteral("Carico fornitura"), 6, QStringLiteral(" Carico della Domanda "));
+    connect(voce(fatturazione, QStringLiteral("Carico fornitura"), 6, QStringLiteral(" Carico della Domanda ")),
+            &QAction::triggered, this, [this] { mostraNelMenu(m_frmCarico, [this] { return new frmCarico(m_contesto); }); });
 
     gestione->addSeparator();
     QMenu* conferimenti = gestione->addMenu(QStringLiteral("Conferimenti"));

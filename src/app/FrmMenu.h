@@ -43,5 +43,6 @@ private:
     QPointer<FrmSelezione> m_frmSelezione;
     AzioniSelezione m_azioniSelezione;
     QPointer<QWidget> m_frmAbout;
+    QPointer<QWidget> m_frmCarico;
     Archiviatore m_xZipDataBase;
 };

@@ -1,4 +1,5 @@
 #include "cli/ComandoArchivi.h"
+#include "cli/ComandoCarica.h"
 #include "cli/ComandoScarica.h"
 #include "cli/ComandoStampa.h"
 #include "cli/ComandoVerifica.h"
@@ -34,6 +35,7 @@ int main(int argc, char** argv)
     ComandoVerifica::aggiungi(app, esito);
     ComandoArchivi::aggiungi(app, opzioni, esito);
     ComandoScarica::aggiungi(app, opzioni, esito);
+    ComandoCarica::aggiungi(app, opzioni, esito);
     ComandoStampa::aggiungi(app, opzioni, esito);
     const int analisi = RigaDiComando::analizza(app, argc, argv);
     return analisi >= 0 ? analisi : esito;

@@ -310,3 +310,8 @@ void Transazione::commit()
     m_db.esegui(QStringLiteral("COMMIT"));
     m_aperta = false;
 }
+
+qint64 Database::ultimoIdInserito() const
+{
+    return sqlite3_last_insert_rowid(m_db);
+}

@@ -75,6 +75,9 @@ public:
     // Runs several statements separated by semicolons, without values.
     void eseguiScript(const QString& sql);
 
+    // The id of the last row inserted through this connection.
+    qint64 ultimoIdInserito() const;
+
     QStringList tabelle();
     bool esisteTabella(const QString& nome);
     const QString& file() const { return m_file; }

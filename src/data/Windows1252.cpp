@@ -3,6 +3,7 @@
 #include <iconv.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 
 namespace {
@@ -68,6 +69,18 @@ QByteArray Windows1252::codifica(const QString& testo)
 
 QString Windows1252::decodifica(const QByteArray& byte)
 {
-    const Convertitore convertitore("UTF-8", "WINDOWS-1252");
-    return QString::fromUtf8(convertitore.converti(byte, unByte));
+    if (std::all_of(byte.cbegin(), byte.cend(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        return QString::fromLatin1(byte);
+    }
+    // One byte is one character: each byte's character is found once.
+    static const std::array<QString, 256> caratteri = [] {
+        std::array<QString, 256> tabella;
+        const Convertitore convertitore("UTF-8", "WINDOWS-1252");
+        for (int b = 0; b < 256; ++b) tabella[b] = QString::fromUtf8(convertitore.converti(QByteArray(1, char(b)), unByte));
+        return tabella;
+    }();
+    QString testo;
+    testo.reserve(byte.size());
+    for (const char c : byte) testo += caratteri[static_cast<unsigned char>(c)];
+    return testo;
 }

@@ -2,6 +2,8 @@
 
 #include "rules/Numeri.h"
 
+#include <algorithm>
+
 namespace Md_FunzioniGenerali {
 
 QString RiempiDestra(const QString& valore, int larghezza, QChar riempimento)
@@ -17,6 +19,13 @@ QString RiempiSinistra(const QString& valore, int larghezza, QChar riempimento)
 QString InserisciVirgola(const QString& cifre, int decimali)
 {
     const QString parteIntera = cifre.left(qMax<qsizetype>(0, cifre.size() - decimali));
+    // Plain digits, as the supply files hold them, need no reading as a number.
+    if (std::all_of(parteIntera.cbegin(), parteIntera.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; })) {
+        const qsizetype zeri = std::find_if(parteIntera.cbegin(), parteIntera.cend(), [](QChar c) { return c != u'0'; }) -
+                               parteIntera.cbegin();
+        const QString intera = parteIntera.mid(zeri);
+        return (intera.isEmpty() ? QStringLiteral("0") : intera) + u',' + cifre.right(decimali);
+    }
     return Format(Val(parteIntera).troncato(), QStringLiteral("0")) + u',' + cifre.right(decimali);
 }
 

@@ -169,8 +169,9 @@ TEST_F(TestFrmMenu, OgniVoceImpostaModoETitolo)
     voce({QStringLiteral("Gestione"), F, QStringLiteral("Stampe Bolle")})->trigger();
     EXPECT_EQ(stato.sTitolo, modoInvariato) << "la voce non disponibile non agisce";
 
-    // The distiller entries each opened the selection window for their mode, the one before closed.
-    ASSERT_EQ(finestre.aperture.size(), 5);
+    // The distiller entries each opened the selection window for their mode, the one before closed;
+    // the supply import opened its own window.
+    ASSERT_EQ(finestre.aperture.size(), 6);
     const QList<int> modiAperti = {0, 1, 3, 5, 4};
     for (int i = 0; i < modiAperti.size(); ++i) {
         EXPECT_EQ(finestre.aperture[i].classe, QStringLiteral("FrmSelezione"));
@@ -178,11 +179,14 @@ TEST_F(TestFrmMenu, OgniVoceImpostaModoETitolo)
         EXPECT_EQ(finestre.aperture[i].vModoOperativo, modiAperti[i]);
         EXPECT_EQ(finestre.aperteNelMenu[i]->isVisible(), i == modiAperti.size() - 1);
     }
+    EXPECT_EQ(finestre.aperture[5].classe, QStringLiteral("frmCarico"));
+    EXPECT_EQ(finestre.aperture[5].modo, ModoFinestra::NelMenu);
+    EXPECT_EQ(finestre.aperture[5].vModoOperativo, 6);
 
     voce({QStringLiteral("Funzioni di sistema"), QStringLiteral("Inizializza Distilleria")})->trigger();
-    ASSERT_EQ(finestre.aperture.size(), 6);
-    EXPECT_EQ(finestre.aperture[5].classe, QStringLiteral("frmInizializza"));
-    EXPECT_EQ(finestre.aperture[5].sTitolo, QStringLiteral(" Inizializza Distilleria "));
+    ASSERT_EQ(finestre.aperture.size(), 7);
+    EXPECT_EQ(finestre.aperture[6].classe, QStringLiteral("frmInizializza"));
+    EXPECT_EQ(finestre.aperture[6].sTitolo, QStringLiteral(" Inizializza Distilleria "));
     EXPECT_EQ(stato.vModoOperativo, 5);
 }
 
