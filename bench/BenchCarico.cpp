@@ -4,7 +4,6 @@
 #include "data/SchemaDatabase.h"
 #include "exchange/CaricoFatture.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -158,13 +157,3 @@ void BM_CaricoFornitura(benchmark::State& stato)
 BENCHMARK(BM_CaricoFornitura)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(3);
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication applicazione(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -5,7 +5,6 @@
 #include "data/SchemaDatabase.h"
 #include "exchange/ScaricoFatture.h"
 
-#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -69,13 +68,3 @@ void BM_ScaricoFatture(benchmark::State& stato)
 BENCHMARK(BM_ScaricoFatture)->Unit(benchmark::kMillisecond)->MinTime(3);
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication applicazione(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -3,7 +3,6 @@
 #include "data/ModelloLista.h"
 #include "distiller/FrmSelezione.h"
 
-#include <QApplication>
 #include <QTableView>
 
 #include <benchmark/benchmark.h>
@@ -70,13 +69,3 @@ void AperturaSelezione(benchmark::State& state)
 BENCHMARK(AperturaSelezione)->Arg(0)->Arg(1)->Arg(4)->Arg(5)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    QApplication applicazione(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
