@@ -14,7 +14,8 @@
 namespace {
 
 struct Opzioni {
-    std::string domanda, progressivo, cartella, campagna;
+    SceltaDomanda scelta;
+    std::string cartella;
 };
 
 int scarica(const OpzioniComuni& comuni, const Opzioni& opzioni)
@@ -29,7 +30,7 @@ int scarica(const OpzioniComuni& comuni, const Opzioni& opzioni)
     // What the selection window and the export window refuse, and the diskette, which needs a person.
     const auto verifica = [&] {
         if (!Md_FunzioniGenerali::CaricaDistilleria(contesto)) return rifiuta(QStringLiteral("Distilleria non inserita."));
-        if (!sessione.selezionaDomanda(opzioni.domanda, opzioni.progressivo, opzioni.campagna)) return false;
+        if (!sessione.selezionaDomanda(opzioni.scelta)) return false;
         if (stato.DomandaCorrente.STAM != QStringLiteral("S")) {
             return rifiuta(QStringLiteral("La domanda non risulta stampata: stamparla prima dello scarico."));
         }
@@ -65,14 +66,7 @@ void ComandoScarica::aggiungi(CLI::App& app, const OpzioniComuni& comuni, int& e
         "delle fatture non corrispondono alle bolle o se la cartella e' su un dischetto.");
     comando->group("Comandi");
     comando->set_help_flag("-h,--help", "Mostra l'aiuto ed esce");
-    comando->add_option("--domanda", opzioni->domanda, "Numero della domanda (completato a 11 cifre)")
-        ->required()
-        ->type_name("NUMERO");
-    comando->add_option("--progressivo", opzioni->progressivo, "Progressivo della domanda (completato a 2 cifre)")
-        ->required()
-        ->type_name("NN");
+    RigaDiComando::aggiungiSceltaDomanda(comando, opzioni->scelta);
     comando->add_option("--cartella", opzioni->cartella, "Cartella in cui scrivere il file")->required()->type_name("DIR");
-    comando->add_option("--campagna", opzioni->campagna, "Campagna della domanda, se il numero ricorre in piu' campagne")
-        ->type_name("ANNO");
     comando->callback([opzioni, &comuni, &esito] { esito = scarica(comuni, *opzioni); });
 }

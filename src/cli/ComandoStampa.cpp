@@ -15,7 +15,8 @@ namespace {
 enum class Stampa { Fatture, Bolle, BolleCampagna };
 
 struct Opzioni {
-    std::string domanda, progressivo, campagna, pdf;
+    SceltaDomanda scelta;
+    std::string pdf;
 };
 
 // The invoice printout marks the application as printed, as the selection window does.
@@ -43,7 +44,7 @@ int stampa(const OpzioniComuni& comuni, const Opzioni& opzioni, Stampa quale)
             riuscita = true;
             return;
         }
-        if (!sessione.selezionaDomanda(opzioni.domanda, opzioni.progressivo, opzioni.campagna)) return;
+        if (!sessione.selezionaDomanda(opzioni.scelta)) return;
         if (quale == Stampa::Fatture) {
             riuscita = stampaFatture(sessione);
             return;
@@ -65,16 +66,7 @@ void aggiungiStampa(CLI::App* gruppo, const char* nome, const char* descrizione,
     auto opzioni = std::make_shared<Opzioni>();
     CLI::App* comando = gruppo->add_subcommand(nome, descrizione);
     comando->set_help_flag("-h,--help", "Mostra l'aiuto ed esce");
-    if (quale != Stampa::BolleCampagna) {
-        comando->add_option("--domanda", opzioni->domanda, "Numero della domanda (completato a 11 cifre)")
-            ->required()
-            ->type_name("NUMERO");
-        comando->add_option("--progressivo", opzioni->progressivo, "Progressivo della domanda (completato a 2 cifre)")
-            ->required()
-            ->type_name("NN");
-        comando->add_option("--campagna", opzioni->campagna, "Campagna della domanda, se il numero ricorre in piu' campagne")
-            ->type_name("ANNO");
-    }
+    if (quale != Stampa::BolleCampagna) RigaDiComando::aggiungiSceltaDomanda(comando, opzioni->scelta);
     comando->add_option("--pdf", opzioni->pdf, "File PDF da scrivere")->required()->type_name("FILE");
     comando->callback([opzioni, &comuni, &esito, quale] { esito = stampa(comuni, *opzioni, quale); });
 }

@@ -23,9 +23,23 @@ bool SessioneRigaDiComando::apri(const OpzioniComuni& opzioni, const QString& ti
     }
 }
 
-bool SessioneRigaDiComando::selezionaDomanda(const std::string& domanda, const std::string& progressivo,
-                                             const std::string& campagna)
+void RigaDiComando::aggiungiSceltaDomanda(CLI::App* comando, SceltaDomanda& scelta)
 {
+    comando->add_option("--domanda", scelta.domanda, "Numero della domanda (completato a 11 cifre)")
+        ->required()
+        ->type_name("NUMERO");
+    comando->add_option("--progressivo", scelta.progressivo, "Progressivo della domanda (completato a 2 cifre)")
+        ->required()
+        ->type_name("NN");
+    comando->add_option("--campagna", scelta.campagna, "Campagna della domanda, se il numero ricorre in piu' campagne")
+        ->type_name("ANNO");
+}
+
+bool SessioneRigaDiComando::selezionaDomanda(const SceltaDomanda& scelta)
+{
+    const std::string& domanda = scelta.domanda;
+    const std::string& progressivo = scelta.progressivo;
+    const std::string& campagna = scelta.campagna;
     using Md_FunzioniGenerali::RiempiSinistra;
     QString sql = QStringLiteral(
         "SELECT DOMANDE.* FROM DOMANDE, VARIETA, TIPO_ARTICOLO_DOMANDA WHERE DOMANDE.ID_VARIETA = VARIETA.ID_VARIETA "

@@ -6,6 +6,11 @@
 
 #include <string>
 
+// The options of a verb that works on one application.
+struct SceltaDomanda {
+    std::string domanda, progressivo, campagna;
+};
+
 // One verb's run on the program's data: the services without windows, the shared state and the
 // database, and the choice of an application as the selection window makes it.
 class SessioneRigaDiComando {
@@ -14,7 +19,7 @@ public:
     bool apri(const OpzioniComuni& opzioni, const QString& titolo);
     // Copies the one application with that number (zero-filled to 11 and 2 digits) into
     // DomandaCorrente; prints the reason and answers false when there is none or more than one.
-    bool selezionaDomanda(const std::string& domanda, const std::string& progressivo, const std::string& campagna);
+    bool selezionaDomanda(const SceltaDomanda& scelta);
 
     ServiziRigaDiComando servizi;
     StatoCondiviso stato;
@@ -24,4 +29,6 @@ public:
 namespace RigaDiComando {
 // Prints the text on standard error and answers false.
 bool rifiuta(const QString& testo);
+// --domanda and --progressivo (required) and --campagna.
+void aggiungiSceltaDomanda(CLI::App* comando, SceltaDomanda& scelta);
 }
