@@ -44,10 +44,9 @@ void Md_FunzioniGenerali::CaricaCmb(Contesto& contesto, QComboBox* lista, const 
             if (righeIntere) lista->addItem(rigaIntera(query));
             if (datiVoce) lista->setItemData(lista->count() - 1, static_cast<int>(Val(query.testo(1)).troncato().toDouble()));
         }
-        if (voceVuota) {
-            lista->addItem(QString());
-        } else if (!contesto.stato.sUltimaCampagna.isEmpty()) {
-            impostaTesto(lista, contesto.stato.sUltimaCampagna);
-        }
+        if (voceVuota) lista->addItem(QString());
+        // Nothing is chosen until the user picks an entry, unless the latest campaign is shown.
+        lista->setCurrentIndex(-1);
+        if (!voceVuota && !contesto.stato.sUltimaCampagna.isEmpty()) impostaTesto(lista, contesto.stato.sUltimaCampagna);
     });
 }

@@ -127,7 +127,6 @@ void FrmDomanda::Form_Load()
     CaricaCmb(m_contesto, m_cboProdotto, QStringLiteral("VARIETA"), QStringLiteral("CODI_PROD || ' ' || DESC_PROD"),
               QString(), false, QStringLiteral(" ORDER BY CODI_PROD"), false, true);
     if (m_cboCampagna->count() > 0) m_cboCampagna->removeItem(m_cboCampagna->count() - 1);
-    for (QComboBox* lista : {m_cboCampagna, m_cboTipo, m_cboProdotto}) lista->setCurrentIndex(-1);
 
     m_txtNumero->setReadOnly(modifica());
     if (modifica()) MetodiDOMANDA(3);

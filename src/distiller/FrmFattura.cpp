@@ -186,7 +186,6 @@ void FrmFattura::Form_Load()
     PulisciCampi(*this, TAG_DOMANDA);
     CaricaCmb(m_contesto, m_cboProdotto, QStringLiteral("lavorazioni"), QStringLiteral(" CODI_LAVO || ' ' ||  desc_LAVO "),
               QString(), false, QStringLiteral(" ORDER BY codi_lavo "), false, true);
-    m_cboProdotto->setCurrentIndex(-1);
     const RecordDomanda& domanda = m_contesto.stato.DomandaCorrente;
     TxtDati(0)->setText(domanda.DOMANDA);
     TxtDati(1)->setText(domanda.PROGRESSIVO);

@@ -173,12 +173,7 @@ void FrmSelezione::Form_Load()
     const bool campagnaPreimpostata = m_modo == 4 || m_modo == 5;
     Md_FunzioniGenerali::CaricaCmb(m_contesto, m_cmbDomAnnualita, QStringLiteral("CAMPAGNA"), QStringLiteral("ANNUALITA"),
                                    QString(), false, QStringLiteral(" ORDER BY ANNUALITA"), false, !campagnaPreimpostata);
-    if (campagnaPreimpostata && !stato.sUltimaCampagna.isEmpty()) {
-        m_cmbDomAnnualita->setCurrentIndex(m_cmbDomAnnualita->findText(stato.sUltimaCampagna));
-        CmbDomAnnualita_Click();
-    } else {
-        m_cmbDomAnnualita->setCurrentIndex(-1);
-    }
+    if (campagnaPreimpostata && !stato.sUltimaCampagna.isEmpty()) CmbDomAnnualita_Click();
 }
 
 void FrmSelezione::Cerca()
