@@ -90,6 +90,21 @@ bool Dischetto::ControllaDischettoBackup(Contesto& contesto, bool& bOperazioneAn
     return true;
 }
 
+namespace {
+
+// A failure of the checks made while the archiver asks for a diskette: a write-protected one is
+// asked again, a missing one lets the user give up.
+bool rispostaErroreVolume(Contesto& contesto, const Errore& e, bool& bOperazioneAnnullata)
+{
+    if (e.numero() == NumeriErrore::ErroreAccessoPercorso) {
+        mostra(contesto, Icona::Critico, Pulsanti::Ok, QString(), TestoProtezione);
+        return false;
+    }
+    return annullaSenzaDischetto(contesto, bOperazioneAnnullata);
+}
+
+}  // namespace
+
 bool Dischetto::ControllaDischettoVolume(Contesto& contesto, bool& bOperazioneAnnullata)
 {
     try {
@@ -105,11 +120,7 @@ bool Dischetto::ControllaDischettoVolume(Contesto& contesto, bool& bOperazioneAn
         }
         return true;
     } catch (const Errore& e) {
-        if (e.numero() == NumeriErrore::ErroreAccessoPercorso) {
-            mostra(contesto, Icona::Critico, Pulsanti::Ok, QString(), TestoProtezione);
-            return false;
-        }
-        return annullaSenzaDischetto(contesto, bOperazioneAnnullata);
+        return rispostaErroreVolume(contesto, e, bOperazioneAnnullata);
     }
 }
 
@@ -119,10 +130,6 @@ bool Dischetto::ControllaDischettoPresente(Contesto& contesto, bool& bOperazione
         contesto.servizi.unita.fileDellaRadice(UnitaBackup);
         return true;
     } catch (const Errore& e) {
-        if (e.numero() == NumeriErrore::ErroreAccessoPercorso) {
-            mostra(contesto, Icona::Critico, Pulsanti::Ok, QString(), TestoProtezione);
-            return false;
-        }
-        return annullaSenzaDischetto(contesto, bOperazioneAnnullata);
+        return rispostaErroreVolume(contesto, e, bOperazioneAnnullata);
     }
 }
